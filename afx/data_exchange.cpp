@@ -1,0 +1,150 @@
+#include "afx/data_exchange.h"
+
+#include "afx/win_app.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Sets a control's text only when it differs, so that a reload does not flicker or move the
+// caret.
+void SetTextIfChanged(HWND hWndControl, const std::string& text) {
+    std::string current;
+    CWnd::FromHandle(hWndControl)->GetWindowText(current);
+    if (current != text) ::SetWindowTextA(hWndControl, text.c_str());
+}
+
+bool IsRadioButton(HWND hWnd) {
+    return (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+}  // namespace
+
+HWND CDataExchange::PrepareCtrl(int nIDC) {
+    HWND hWndControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+    AFX_ASSERT(hWndControl != nullptr);
+    m_hWndLastControl = hWndControl;
+    m_bEditLastControl = FALSE;
+    return hWndControl;
+}
+
+HWND CDataExchange::PrepareEditCtrl(int nIDC) {
+    HWND hWndControl = PrepareCtrl(nIDC);
+    m_bEditLastControl = TRUE;
+    return hWndControl;
+}
+
+void CDataExchange::Fail() {
+    if (m_hWndLastControl != nullptr) {
+        ::SetFocus(m_hWndLastControl);
+        if (m_bEditLastControl) ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
+    }
+    m_bFailed = true;
+}
+
+bool AfxParseInt(const char* text, int* value) {
+    while (IsBlank(*text)) ++text;
+    const char first = *text;
+    char* end = nullptr;
+    errno = 0;
+    const long long parsed = std::strtoll(text, &end, 10);
+    if (end == text || (parsed == 0 && first != '0')) return false;
+    if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX) return false;
+    while (IsBlank(*end)) ++end;
+    if (*end != '\0') return false;
+    *value = static_cast<int>(parsed);
+    return true;
+}
+
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
+    if (pDX->Failed() || rControl.m_hWnd != nullptr) return;
+    HWND hWndControl = pDX->PrepareCtrl(nIDC);
+    const BOOL subclassed = rControl.SubclassWindow(hWndControl);
+    AFX_ASSERT(subclassed);
+}
+
+void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->Failed()) return;
+    HWND hWndControl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        value = static_cast<int>(::SendMessageA(hWndControl, BM_GETCHECK, 0, 0));
+    } else {
+        ::SendMessageA(hWndControl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+    }
+}
+
+void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->Failed()) return;
+    HWND hWndControl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) value = -1;
+    int position = 0;
+    do {
+        // Other controls inside the group do not count.
+        if (IsRadioButton(hWndControl)) {
+            if (pDX->m_bSaveAndValidate) {
+                if (::SendMessageA(hWndControl, BM_GETCHECK, 0, 0) != BST_UNCHECKED) {
+                    value = position;
+                }
+            } else {
+                ::SendMessageA(hWndControl, BM_SETCHECK,
+                               position == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            ++position;
+        }
+        hWndControl = ::GetWindow(hWndControl, GW_HWNDNEXT);
+    } while (hWndControl != nullptr && (::GetWindowLongA(hWndControl, GWL_STYLE) & WS_GROUP) == 0);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value) {
+    if (pDX->Failed()) return;
+    HWND hWndControl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        CWnd::FromHandle(hWndControl)->GetWindowText(value);
+    } else {
+        SetTextIfChanged(hWndControl, value);
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
+    if (pDX->Failed()) return;
+    HWND hWndControl = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        std::string text;
+        CWnd::FromHandle(hWndControl)->GetWindowText(text);
+        if (!AfxParseInt(text.c_str(), &value)) {
+            AfxMessageBox("Please enter an integer.", MB_OK | MB_ICONEXCLAMATION);
+            pDX->Fail();
+        }
+    } else {
+        SetTextIfChanged(hWndControl, std::to_string(value));
+    }
+}
+
+void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value) {
+    if (pDX->Failed()) return;
+    HWND hWndControl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        // A combo box answers its edit field's text, or a drop-down list's selected line.
+        CWnd::FromHandle(hWndControl)->GetWindowText(value);
+    } else if (::SendMessageA(hWndControl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(value.c_str())) == CB_ERR) {
+        // A drop-down list has no edit field and ignores this.
+        ::SetWindowTextA(hWndControl, value.c_str());
+    }
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
+    if (pDX->Failed()) return;
+    HWND hWndControl = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate) {
+        index = static_cast<int>(::SendMessageA(hWndControl, CB_GETCURSEL, 0, 0));
+    } else {
+        ::SendMessageA(hWndControl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
+}

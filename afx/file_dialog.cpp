@@ -1,0 +1,54 @@
+#include "afx/file_dialog.h"
+
+#include "afx/win_app.h"
+#include "afx/wnd.h"
+
+#include <algorithm>
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName,
+                         DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParentWnd)
+    : m_bOpenFileDialog(bOpenFileDialog), m_pParentWnd(pParentWnd) {
+    m_ofn.lStructSize = sizeof(m_ofn);
+    m_ofn.Flags = dwFlags | OFN_EXPLORER;
+    m_ofn.lpstrFile = m_szFileName;
+    m_ofn.nMaxFile = sizeof(m_szFileName);
+    if (lpszFileName != nullptr) lstrcpynA(m_szFileName, lpszFileName, sizeof(m_szFileName));
+    if (lpszDefExt != nullptr) {
+        m_strDefExt = lpszDefExt;
+        m_ofn.lpstrDefExt = m_strDefExt.c_str();
+    }
+    if (lpszFilter != nullptr) {
+        // The system wants each part ended by a NUL and the whole by another one.
+        m_strFilter = lpszFilter;
+        std::replace(m_strFilter.begin(), m_strFilter.end(), '|', '\0');
+        m_strFilter.push_back('\0');
+        m_ofn.lpstrFilter = m_strFilter.c_str();
+    }
+}
+
+INT_PTR CFileDialog::DoModal() {
+    if (m_pParentWnd != nullptr) {
+        m_ofn.hwndOwner = m_pParentWnd->m_hWnd;
+    } else if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd != nullptr) {
+        m_ofn.hwndOwner = pApp->m_pMainWnd->m_hWnd;
+    }
+    const BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    return chosen ? IDOK : IDCANCEL;
+}
+
+std::string CFileDialog::GetFileName() const {
+    const std::string path = GetPathName();
+    const std::string::size_type slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string CFileDialog::GetFileExt() const {
+    const std::string name = GetFileName();
+    const std::string::size_type dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+std::string CFileDialog::GetFileTitle() const {
+    const std::string name = GetFileName();
+    return name.substr(0, name.rfind('.'));
+}

@@ -1,0 +1,182 @@
+#include "afx/image.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace gp = Gdiplus::DllExports;
+
+namespace {
+
+// GDI+ runs while image objects exist and one of them has needed it.
+int g_nLiveImages = 0;
+ULONG_PTR g_gdiplusToken = 0;
+bool g_bGdiplusStarted = false;
+
+bool StartGdiplus() {
+    if (g_bGdiplusStarted) return true;
+    Gdiplus::GdiplusStartupInput input;
+    g_bGdiplusStarted = Gdiplus::GdiplusStartup(&g_gdiplusToken, &input, nullptr) == Gdiplus::Ok;
+    return g_bGdiplusStarted;
+}
+
+std::wstring WidePath(LPCSTR path) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    if (length <= 0) return std::wstring();
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), length);
+    wide.resize(static_cast<std::size_t>(length) - 1);
+    return wide;
+}
+
+// The depth of the bitmap and the format GDI+ is asked to deliver the pixels in.
+struct Layout {
+    int bitsPerPixel;
+    Gdiplus::PixelFormat format;
+};
+
+Layout LayoutFor(Gdiplus::PixelFormat source) {
+    if ((source & PixelFormatAlpha) != 0) return {32, PixelFormat32bppARGB};
+    switch (source) {
+        case PixelFormat1bppIndexed:
+            return {1, source};
+        case PixelFormat4bppIndexed:
+            return {4, source};
+        case PixelFormat8bppIndexed:
+            return {8, source};
+        case PixelFormat24bppRGB:
+            return {24, source};
+        default:
+            return {32, PixelFormat32bppRGB};
+    }
+}
+
+// A BITMAPINFO with room for a full palette.
+struct BitmapInfoWithPalette {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[256];
+};
+
+bool CopyPalette(Gdiplus::GpBitmap* pBitmap, BitmapInfoWithPalette* pInfo) {
+    INT size = 0;
+    if (gp::GdipGetImagePaletteSize(pBitmap, &size) != Gdiplus::Ok || size <= 0) return false;
+    std::vector<unsigned char> buffer(static_cast<std::size_t>(size));
+    auto* pPalette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
+    if (gp::GdipGetImagePalette(pBitmap, pPalette, size) != Gdiplus::Ok) return false;
+    const UINT count = pPalette->Count < 256 ? pPalette->Count : 256;
+    for (UINT i = 0; i < count; ++i) {
+        const Gdiplus::ARGB argb = pPalette->Entries[i];
+        pInfo->colors[i] = {static_cast<BYTE>(argb), static_cast<BYTE>(argb >> 8),
+                            static_cast<BYTE>(argb >> 16), 0};
+    }
+    pInfo->header.biClrUsed = count;
+    return true;
+}
+
+}  // namespace
+
+CImage::CImage() {
+    ++g_nLiveImages;
+}
+
+CImage::~CImage() {
+    Destroy();
+    if (--g_nLiveImages == 0 && g_bGdiplusStarted) {
+        Gdiplus::GdiplusShutdown(g_gdiplusToken);
+        g_bGdiplusStarted = false;
+    }
+}
+
+HRESULT CImage::Load(LPCSTR pszFileName) {
+    Destroy();
+    if (!StartGdiplus()) return E_FAIL;
+    const std::wstring path = WidePath(pszFileName);
+    Gdiplus::GpBitmap* pBitmap = nullptr;
+    if (path.empty() || gp::GdipCreateBitmapFromFile(path.c_str(), &pBitmap) != Gdiplus::Ok) {
+        return E_FAIL;
+    }
+
+    UINT width = 0;
+    UINT height = 0;
+    Gdiplus::PixelFormat source = 0;
+    gp::GdipGetImageWidth(pBitmap, &width);
+    gp::GdipGetImageHeight(pBitmap, &height);
+    gp::GdipGetImagePixelFormat(pBitmap, &source);
+    const Layout layout = LayoutFor(source);
+
+    BitmapInfoWithPalette info = {};
+    info.header.biSize = sizeof(info.header);
+    info.header.biWidth = static_cast<LONG>(width);
+    info.header.biHeight = -static_cast<LONG>(height);  // top-down: rows in GDI+'s order
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(layout.bitsPerPixel);
+    info.header.biCompression = BI_RGB;
+    bool ok = width > 0 && height > 0 && (layout.bitsPerPixel > 8 || CopyPalette(pBitmap, &info));
+
+    void* pBits = nullptr;
+    HBITMAP hBitmap = nullptr;
+    if (ok) {
+        hBitmap = ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                     &pBits, nullptr, 0);
+        ok = hBitmap != nullptr;
+    }
+    if (ok) {
+        // LockBits in the chosen format hands over the picture's own values (straight alpha),
+        // which GDI+'s own HBITMAP conversion would premultiply.
+        const Gdiplus::GpRect whole(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+        Gdiplus::BitmapData data = {};
+        ok = gp::GdipBitmapLockBits(pBitmap, &whole, Gdiplus::ImageLockModeRead, layout.format,
+                                    &data) == Gdiplus::Ok;
+        if (ok) {
+            const std::size_t pitch =
+                ((static_cast<std::size_t>(width) * layout.bitsPerPixel + 31) / 32) * 4;
+            const std::size_t rowBytes =
+                (static_cast<std::size_t>(width) * layout.bitsPerPixel + 7) / 8;
+            for (UINT y = 0; y < height; ++y) {
+                std::memcpy(static_cast<BYTE*>(pBits) + y * pitch,
+                            static_cast<const BYTE*>(data.Scan0) +
+                                static_cast<std::ptrdiff_t>(y) * data.Stride,
+                            rowBytes);
+            }
+            gp::GdipBitmapUnlockBits(pBitmap, &data);
+        }
+    }
+    gp::GdipDisposeImage(pBitmap);
+
+    if (!ok) {
+        if (hBitmap != nullptr) ::DeleteObject(hBitmap);
+        return E_FAIL;
+    }
+    m_hBitmap = hBitmap;
+    m_nWidth = static_cast<int>(width);
+    m_nHeight = static_cast<int>(height);
+    m_nBPP = layout.bitsPerPixel;
+    return S_OK;
+}
+
+void CImage::Destroy() {
+    if (m_hBitmap != nullptr) ::DeleteObject(m_hBitmap);
+    m_hBitmap = nullptr;
+    m_nWidth = m_nHeight = m_nBPP = 0;
+}
+
+HBITMAP CImage::Detach() {
+    HBITMAP hBitmap = m_hBitmap;
+    m_hBitmap = nullptr;
+    Destroy();
+    return hBitmap;
+}
+
+BOOL CImage::BitBlt(HDC hDestDC, int xDest, int yDest, DWORD dwROP) const {
+    HDC hMemoryDC = ::CreateCompatibleDC(hDestDC);
+    if (hMemoryDC == nullptr) return FALSE;
+    HGDIOBJ hOld = ::SelectObject(hMemoryDC, m_hBitmap);
+    const BOOL copied =
+        ::BitBlt(hDestDC, xDest, yDest, m_nWidth, m_nHeight, hMemoryDC, 0, 0, dwROP);
+    ::SelectObject(hMemoryDC, hOld);
+    ::DeleteDC(hMemoryDC);
+    return copied;
+}

@@ -1,0 +1,51 @@
+#include "app/message_text.h"
+
+#include "app/ansi_text.h"
+#include "app/message_box.h"
+#include "client/loaded_module.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr unsigned kMessageCommand = 2;
+
+// The text's language decides the title; the title carries the caller's number, which need not
+// be the text's.
+std::string NumberedTitle(bool english, const char* englishFormat, const char* koreanFormatUtf8,
+                          long number) {
+    std::string format = english ? englishFormat : Utf8ToCodePage(koreanFormatUtf8);
+    char title[260] = {};
+    std::snprintf(title, sizeof title, format.c_str(), number);
+    return title;
+}
+
+}  // namespace
+
+bool LoadText(DWORD* number, char* buffer, DWORD* size) {
+    LoadedModule module("OvaText.dll");
+    if (!module.ready()) return false;
+    DWORD status = 0;
+    return module.object()->Invoke(kMessageCommand, number, buffer, size, &status) != 0;
+}
+
+void ShowErrorText(DWORD number) {
+    char text[kTextBufferSize] = {};
+    DWORD size = kTextBufferSize;
+    DWORD cell = number;
+    if (!LoadText(&cell, text, &size) || text[0] == '\0') return;
+    ShowMessageBox(
+        nullptr, text,
+        NumberedTitle(cell != 0, "Error - (%ld)", "에러 - (%ld)", static_cast<long>(number)),
+        kErrorBoxType);
+}
+
+int ShowTextBox(HWND owner, DWORD number, const char* englishTitle, const char* koreanTitleUtf8,
+                UINT type) {
+    char text[kTextBufferSize] = {};
+    DWORD size = kTextBufferSize;
+    DWORD cell = number;
+    if (!LoadText(&cell, text, &size) || text[0] == '\0') return 0;
+    std::string title = cell != 0 ? englishTitle : Utf8ToCodePage(koreanTitleUtf8);
+    return ShowMessageBox(owner, text, title, type);
+}

@@ -1,0 +1,59 @@
+#include "sim/common/fixture_text.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace sim {
+namespace {
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+template <class Visit>
+void ForEachPiece(const std::string& list, Visit visit) {
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t end = list.find(';', start);
+        if (end == std::string::npos) end = list.size();
+        if (visit(list.substr(start, end - start))) return;
+        start = end + 1;
+    }
+}
+
+std::optional<unsigned> ParseNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    for (char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    return static_cast<unsigned>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
+}  // namespace
+
+bool ListContains(const std::string& list, const std::string& name) {
+    bool found = false;
+    ForEachPiece(list,
+                 [&](const std::string& piece) { return found = EqualIgnoringCase(piece, name); });
+    return found;
+}
+
+std::optional<unsigned> StatusForItem(const std::string& pairs, unsigned item) {
+    std::optional<unsigned> status;
+    ForEachPiece(pairs, [&](const std::string& piece) {
+        size_t eq = piece.find('=');
+        if (eq == std::string::npos) return false;
+        auto number = ParseNumber(piece.substr(0, eq));
+        if (!number || *number != item) return false;
+        status = ParseNumber(piece.substr(eq + 1));
+        return status.has_value();
+    });
+    return status;
+}
+
+}  // namespace sim

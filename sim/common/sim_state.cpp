@@ -1,0 +1,91 @@
+#include "sim/common/sim_state.h"
+
+#include "sim/common/fixture_text.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace sim {
+
+LONG RegKey::Open(HKEY root, const char* path, REGSAM access) {
+    Close();
+    return RegOpenKeyExA(root, path, 0, access, &m_hKey);
+}
+
+LONG RegKey::Create(HKEY root, const char* path, REGSAM access) {
+    Close();
+    return RegCreateKeyExA(root, path, 0, nullptr, 0, access, nullptr, &m_hKey, nullptr);
+}
+
+void RegKey::Close() {
+    if (m_hKey) RegCloseKey(m_hKey);
+    m_hKey = nullptr;
+}
+
+std::optional<std::string> ReadText(HKEY root, const char* key, const char* name) {
+    RegKey k;
+    if (k.Open(root, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(k.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
+    std::vector<char> data(size + 1, '\0');
+    if (RegQueryValueExA(k.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                         &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(data.data());  // stored with or without its zero, both read the same
+}
+
+std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name) {
+    RegKey k;
+    if (k.Open(root, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+    DWORD type = 0, value = 0, size = sizeof value;
+    if (RegQueryValueExA(k.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
+        type != REG_DWORD)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<DWORD> FixtureDword(const char* name) {
+    return ReadDword(HKEY_LOCAL_MACHINE, kSimulatorKey, name);
+}
+
+std::optional<std::string> FixtureText(const char* name) {
+    return ReadText(HKEY_LOCAL_MACHINE, kSimulatorKey, name);
+}
+
+bool FixtureListNames(const char* fixture, const std::string& name) {
+    auto list = FixtureText(fixture);
+    return list && ListContains(*list, name);
+}
+
+std::optional<unsigned> FixtureFailStatus(unsigned item) {
+    auto pairs = FixtureText("FailItems");
+    return pairs ? StatusForItem(*pairs, item) : std::nullopt;
+}
+
+std::string ModuleFolder() {
+    HMODULE self = nullptr;
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&ModuleFolder), &self);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(self, path, MAX_PATH - 1);
+    std::string folder(path);
+    size_t slash = folder.find_last_of('\\');
+    return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+}
+
+std::string JournalPath() {
+    return ModuleFolder() + "\\ovacli-journal.txt";
+}
+
+void Journal(const char* operation, unsigned long long handle, long long result) {
+    FILE* f = std::fopen(JournalPath().c_str(), "a");
+    if (!f) return;
+    std::fprintf(f, "%lu %s 0x%llx %lld\n", GetCurrentProcessId(), operation, handle, result);
+    std::fclose(f);
+}
+
+}  // namespace sim

@@ -1,0 +1,49 @@
+// What every part of the simulated client shares: its registry keys, its fixtures and the
+// journal of the client library's calls.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace sim {
+
+constexpr const char kSimulatorKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Simulator";
+constexpr const char kStoreKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Store";
+constexpr const char kInstallDir[] = "C:\\Program Files\\Ovanta";
+
+// Fixtures: values under HKLM kSimulatorKey; absent means normal behaviour.
+std::optional<DWORD> FixtureDword(const char* name);
+std::optional<std::string> FixtureText(const char* name);
+bool FixtureListNames(const char* fixture, const std::string& name);  // ";"-list, case ignored
+std::optional<unsigned> FixtureFailStatus(unsigned item);             // FailItems "N=S;N=S"
+
+// The folder of the module that holds this code (no trailing backslash).
+std::string ModuleFolder();
+
+// Appends "pid operation handle result" to the journal beside ovacli.dll.
+void Journal(const char* operation, unsigned long long handle, long long result);
+std::string JournalPath();
+
+// RAII for a registry key.
+class RegKey {
+public:
+    RegKey() = default;
+    ~RegKey() { Close(); }
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+    LONG Open(HKEY root, const char* path, REGSAM access);
+    LONG Create(HKEY root, const char* path, REGSAM access);
+    void Close();
+    HKEY get() const { return m_hKey; }
+    explicit operator bool() const { return m_hKey != nullptr; }
+
+private:
+    HKEY m_hKey = nullptr;
+};
+
+std::optional<std::string> ReadText(HKEY root, const char* key, const char* name);
+std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name);
+
+}  // namespace sim

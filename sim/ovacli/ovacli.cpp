@@ -1,0 +1,313 @@
+// The simulated Ovanta client library. It answers as the real library does for the editor's
+// calls, from the machine's own state (registry, network adapters, files) and the fixtures.
+#include "client/ovacli.h"
+
+#include "sim/common/sim_state.h"
+#include "sim/ovacli/handles.h"
+
+#include <winsock2.h>
+#include <iphlpapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Results of the handle-taking operations: 0 is success.
+enum Result : int {
+    kOk = 0,
+    kFailed = 1,
+    kBadHandle = 2,
+    kBadRoot = 3,
+    kBadArgument = 4,
+};
+
+// Copies TEXT into a caller's zero-filled buffer of SIZE bytes, cut at SIZE - 1.
+void PutText(char* buffer, size_t size, const std::string& text) {
+    if (!buffer || size == 0) return;
+    size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
+void PutError(char* error, const std::string& text) {
+    PutText(error, kQtvErrorSize, text);
+}
+
+std::string SystemMessage(const char* call, LONG code) {
+    char text[256] = {};
+    std::snprintf(text, sizeof text - 1, "%s failed with system error %ld.", call, code);
+    return text;
+}
+
+int Finish(const char* operation, QtvHandle handle, int result) {
+    sim::Journal(operation, handle, result);
+    return result;
+}
+
+// Checks what every registry operation checks first; on failure fills the error text.
+int CheckRegistryCall(QtvHandle handle, const char* root, const char* key, char* error) {
+    if (!sim::IsOpenHandle(handle)) {
+        PutError(error, "The client library handle is not valid.");
+        return kBadHandle;
+    }
+    if (!root || std::strcmp(root, kQtvRootHklm) != 0) {
+        PutError(error, "Only the root HKLM is supported.");
+        return kBadRoot;
+    }
+    if (!key) {
+        PutError(error, "No registry key was given.");
+        return kBadArgument;
+    }
+    return kOk;
+}
+
+std::string WideToAnsi(const wchar_t* text) {
+    int n = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return {};
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, out.data(), n, nullptr, nullptr);
+    out.resize(static_cast<size_t>(n - 1));
+    return out;
+}
+
+// The machine's cards as card list text: "ndis||display||flag##" per card, wireless flag 1.
+std::string EnumerateAdapters() {
+    const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
+    ULONG size = 0;
+    // the size probe must use the same flags as the real call
+    if (GetAdaptersAddresses(AF_UNSPEC, flags, nullptr, nullptr, &size) != ERROR_BUFFER_OVERFLOW)
+        return {};
+    std::vector<unsigned char> buffer(size);
+    auto* first = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
+    if (GetAdaptersAddresses(AF_UNSPEC, flags, nullptr, first, &size) != NO_ERROR) return {};
+    std::string list;
+    for (auto* a = first; a; a = a->Next) {
+        if (a->IfType == IF_TYPE_SOFTWARE_LOOPBACK) continue;
+        list += a->AdapterName;
+        list += "||";
+        list += WideToAnsi(a->FriendlyName);
+        list += a->IfType == IF_TYPE_IEEE80211 ? "||1##" : "||0##";
+    }
+    return list;
+}
+
+struct ProfileBlock {
+    std::string text;
+};
+
+}  // namespace
+
+extern "C" {
+
+QtvHandle QTV_CLI_initialize() {
+    if (sim::FixtureDword("InitializeFails").value_or(0) == 1) {
+        sim::Journal("initialize", 0, 0);
+        return 0;
+    }
+    QtvHandle handle = sim::OpenHandle();
+    sim::Journal("initialize", handle, static_cast<long long>(handle));
+    return handle;
+}
+
+int QTV_CLI_terminate(QtvHandle handle) {
+    return Finish("terminate", handle, sim::CloseHandleOnce(handle) ? kOk : kBadHandle);
+}
+
+HMODULE QTV_CLI_load_module(const char* fileName) {
+    if (!fileName || !*fileName || std::strpbrk(fileName, "\\/:")) return nullptr;
+    if (sim::FixtureListNames("Unloadable", fileName)) return nullptr;
+    std::string path = sim::ModuleFolder() + "\\" + fileName;
+    // A module without its factory: mapped as data, so GetProcAddress finds no ordinal 1, and
+    // FreeLibrary still releases it.
+    if (sim::FixtureListNames("NoFactory", fileName))
+        return LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    return LoadLibraryA(path.c_str());
+}
+
+int QTV_CLI_enum_card(QtvHandle handle, char* list, DWORD* size, char* error) {
+    if (!sim::IsOpenHandle(handle)) {
+        PutError(error, "The client library handle is not valid.");
+        return Finish("enum_card", handle, kBadHandle);
+    }
+    if (!list || !size) {
+        PutError(error, "No card list buffer was given.");
+        return Finish("enum_card", handle, kBadArgument);
+    }
+    if (DWORD forced = sim::FixtureDword("EnumCardResult").value_or(0)) {
+        PutError(error, "The network cards could not be enumerated.");
+        return Finish("enum_card", handle, static_cast<int>(forced));
+    }
+    auto fixed = sim::FixtureText("Cards");
+    std::string text = fixed ? *fixed : EnumerateAdapters();
+    size_t capacity = *size;
+    PutText(list, capacity, text);
+    *size = static_cast<DWORD>(std::strlen(list));
+    return Finish("enum_card", handle, kOk);
+}
+
+int QTV_CLI_reg_create_key(QtvHandle handle, const char* root, const char* key, char* error) {
+    if (int bad = CheckRegistryCall(handle, root, key, error))
+        return Finish("reg_create_key", handle, bad);
+    sim::RegKey k;
+    LONG rc = k.Create(HKEY_LOCAL_MACHINE, key, KEY_WRITE);
+    if (rc != ERROR_SUCCESS) {
+        PutError(error, SystemMessage("RegCreateKeyEx", rc));
+        return Finish("reg_create_key", handle, kFailed);
+    }
+    return Finish("reg_create_key", handle, kOk);
+}
+
+int QTV_CLI_reg_set_value(QtvHandle handle, const char* root, const char* key, const char* name,
+                          DWORD type, const void* data, DWORD size, char* error) {
+    if (int bad = CheckRegistryCall(handle, root, key, error))
+        return Finish("reg_set_value", handle, bad);
+    if (!name || (!data && size)) {
+        PutError(error, "No value name or data was given.");
+        return Finish("reg_set_value", handle, kBadArgument);
+    }
+    if (sim::FixtureListNames("FailRegValues", name)) {
+        PutError(error, std::string("The value ") + name + " could not be written.");
+        return Finish("reg_set_value", handle, kFailed);
+    }
+    sim::RegKey k;
+    LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE);
+    if (rc == ERROR_SUCCESS)
+        rc = RegSetValueExA(k.get(), name, 0, type, static_cast<const BYTE*>(data), size);
+    if (rc != ERROR_SUCCESS) {
+        PutError(error, SystemMessage("RegSetValueEx", rc));
+        return Finish("reg_set_value", handle, kFailed);
+    }
+    return Finish("reg_set_value", handle, kOk);
+}
+
+int QTV_CLI_reg_delete_value(QtvHandle handle, const char* root, const char* key, const char* name,
+                             char* error) {
+    if (int bad = CheckRegistryCall(handle, root, key, error))
+        return Finish("reg_delete_value", handle, bad);
+    sim::RegKey k;
+    LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE);
+    if (rc == ERROR_SUCCESS) rc = RegDeleteValueA(k.get(), name);
+    if (rc != ERROR_SUCCESS) {
+        PutError(error, SystemMessage("RegDeleteValue", rc));
+        return Finish("reg_delete_value", handle, kFailed);
+    }
+    return Finish("reg_delete_value", handle, kOk);
+}
+
+int QTV_CLI_reg_query_value(QtvHandle handle, const char* root, const char* key, const char* name,
+                            DWORD* type, void* data, DWORD* size, char* error) {
+    if (int bad = CheckRegistryCall(handle, root, key, error))
+        return Finish("reg_query_value", handle, bad);
+    if (!type || !data || !size) {
+        PutError(error, "No type, data or size cell was given.");
+        return Finish("reg_query_value", handle, kBadArgument);
+    }
+    sim::RegKey k;
+    LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE);
+    DWORD storedType = 0, storedSize = *size;
+    if (rc == ERROR_SUCCESS)
+        rc = RegQueryValueExA(k.get(), name, nullptr, &storedType, static_cast<BYTE*>(data),
+                              &storedSize);
+    if (rc != ERROR_SUCCESS) {
+        PutError(error, SystemMessage("RegQueryValueEx", rc));
+        return Finish("reg_query_value", handle, kFailed);
+    }
+    // the caller says what it expects; a value of another kind is not handed over as if it were
+    if (storedType != *type) {
+        std::memset(data, 0, *size);
+        PutError(error, std::string("The value ") + (name ? name : "") + " has another type.");
+        return Finish("reg_query_value", handle, kFailed);
+    }
+    *size = storedSize;
+    return Finish("reg_query_value", handle, kOk);
+}
+
+int QTV_CLI_get_cert_file_name(const char*, char*, DWORD*, char* error) {
+    PutError(error, "Certificate names are not available in this client.");
+    return 0;
+}
+
+int QTV_CLI_install_cert(const char* source, const char* target) {
+    return source && target && CopyFileA(source, target, FALSE) ? 1 : 0;
+}
+
+int QTV_CLI_get_cert_info(const char*, char*, char*, char*, char*, char*, DWORD*, char* error) {
+    PutError(error, "Certificate details are not available in this client.");
+    return 0;
+}
+
+// A profile is text whose first line is "[Profile]"; it needs an ID and a password exactly when
+// it has a line "Credentials=1".
+int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD* size, int,
+                         DWORD* needsCredentials, void** block, char* error) {
+    if (block) *block = nullptr;
+    if (!sim::IsOpenHandle(handle)) {
+        PutError(error, "The client library handle is not valid.");
+        return Finish("read_profile", handle, kBadHandle);
+    }
+    std::ifstream file(path ? path : "", std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    std::string text = content.str();
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!file || line != "[Profile]") {
+        PutError(error, "The profile file cannot be read.");
+        return Finish("read_profile", handle, kFailed);
+    }
+    DWORD credentials = 0;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line == "Credentials=1") credentials = 1;
+    }
+    if (needsCredentials) *needsCredentials = credentials;
+    if (buffer && size) {
+        PutText(buffer, *size, text);
+        *size = static_cast<DWORD>(std::strlen(buffer));
+    }
+    if (block) *block = std::make_unique<ProfileBlock>(ProfileBlock{text}).release();
+    return Finish("read_profile", handle, kOk);
+}
+
+int QTV_CLI_free_profile(void* block) {
+    std::unique_ptr<ProfileBlock> owned(static_cast<ProfileBlock*>(block));
+    return 0;
+}
+
+int QTV_CLI_get_firewall_policy(int, void* buffer, DWORD* size, char* error) {
+    if (!size) {
+        PutText(error, kQtvFirewallErrorSize, "No size cell was given.");
+        return kBadArgument;
+    }
+    sim::RegKey k;
+    DWORD type = 0, stored = 0;
+    if (k.Open(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
+        RegQueryValueExA(k.get(), "FirewallPolicy", nullptr, &type, nullptr, &stored) !=
+            ERROR_SUCCESS ||
+        type != REG_BINARY) {
+        PutText(error, kQtvFirewallErrorSize, "No firewall policy is in force.");
+        return kFailed;
+    }
+    if (!buffer) {
+        *size = stored;
+        return kOk;
+    }
+    if (*size < stored) {
+        PutText(error, kQtvFirewallErrorSize, "The buffer is too small for the firewall policy.");
+        return kFailed;
+    }
+    LONG rc = RegQueryValueExA(k.get(), "FirewallPolicy", nullptr, &type,
+                               static_cast<BYTE*>(buffer), &stored);
+    *size = stored;
+    return rc == ERROR_SUCCESS ? kOk : kFailed;
+}
+
+}  // extern "C"

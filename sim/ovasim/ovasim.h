@@ -1,0 +1,60 @@
+// ovasim's verbs and what they share. Each verb returns the process exit code: 0 on success,
+// otherwise non-zero after saying on stderr what went wrong.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace ovasim {
+
+int Reset(bool english);
+int Dump();
+int SetItem(const std::vector<std::string>& args);
+int AddEntry(const std::string& card, const std::string& profile, const std::string& id,
+             const std::string& password);
+int SetFixture(const std::string& name, const std::string* value);
+
+// Prints "ovasim: " and the message to stderr; returns the failure exit code.
+int Fail(const std::string& message);
+
+// The client's profile folders: the common one (CSIDL_COMMON_APPDATA) and the user's
+// (CSIDL_APPDATA), each followed by "\Ovanta\Profiles". Empty when the shell cannot say.
+std::string CommonProfileFolder();
+std::string UserProfileFolder();
+// A shell folder by CSIDL, empty when the shell cannot say.
+std::string ShellFolder(int csidl);
+
+// Names of the files (not folders) in FOLDER that match PATTERN ("*.lnk"), sorted.
+std::vector<std::string> FileNames(const std::string& folder, const char* pattern);
+
+// The target of a shortcut file, empty when it cannot be resolved.
+std::string ShortcutTarget(const std::string& linkPath);
+
+// True when PATH ends with the extension of a profile file, letter case ignored.
+bool IsProfilePath(const std::string& path);
+
+// Conversions between the ANSI code page, UTF-16 and UTF-8 (for JSON).
+std::string Utf8FromAnsi(const std::string& text);
+std::string Utf8FromWide(const std::wstring& text);
+std::wstring WideFromAnsi(const std::string& text);
+// The length of TEXT in bytes of the ANSI code page, zeros included.
+size_t AnsiLength(const std::wstring& text);
+
+// The folder ovasim.exe runs from, without a trailing backslash.
+std::string OwnFolder();
+
+// COM for the calling thread, for as long as the object lives.
+class ComScope {
+public:
+    ComScope();
+    ~ComScope();
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    bool m_bInitialized = false;
+};
+
+}  // namespace ovasim

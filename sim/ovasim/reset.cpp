@@ -1,0 +1,243 @@
+// `ovasim reset`: a fresh demo installation of the client (sim/README.md, "Installation").
+#include "sim/common/sim_state.h"
+#include "sim/ovasim/ovasim.h"
+#include "sim/store/settings_store.h"
+
+#include <shlobj.h>
+
+#include <cstdio>
+#include <string>
+#include <variant>
+
+namespace ovasim {
+namespace {
+
+// What the installation holds beside the library, taken from ovasim's own folder when built.
+constexpr const char* kInstalledFiles[] = {"ovacli.dll",   "OvaText.dll",     "OvaReg.dll",
+                                           "OvaShMem.dll", "OvaSettings.exe", "OvaHelp.chm"};
+constexpr const char kImageFolder[] = "Img";
+constexpr const char kVersionText[] = "Ovanta 6.0.1";
+
+struct DemoProfile {
+    bool common;
+    const char* name;
+    bool credentials;
+};
+
+constexpr DemoProfile kDemoProfiles[] = {
+    {true, "office.pcf", true}, {true, "lab.hcf", false},   {true, "campus.wcf", true},
+    {true, "guest.wcf", false}, {false, "home.pcf", false}, {false, "travel.wcf", true},
+    {false, "vpn.kpf", true},
+};
+
+using StoreValue = std::variant<DWORD, std::string>;
+
+struct DemoValue {
+    unsigned item;
+    StoreValue value;
+};
+
+std::string TrayCommand() {
+    return std::string("\"") + sim::kInstallDir + "\\OvaTray.exe\" /R /1";
+}
+
+// The store of a fresh installation: every page shown, nothing locked, registry start-up mode.
+std::vector<DemoValue> DemoStore(bool english) {
+    return {
+        {schema::kItemBroadcastAuth, DWORD{0}},
+        {schema::kItemAutoStart, DWORD{0}},
+        {schema::kItemAutoConnect, DWORD{0}},
+        {schema::kItemDefaultWirelessCard, std::string()},
+        {schema::kItemDefaultWiredCard, std::string()},
+        {schema::kItemTrayAtBoot, DWORD{1}},
+        {schema::kItemLanguage, DWORD{english ? 1u : 0u}},
+        {schema::kItemLockMask, std::string("11111")},
+        {schema::kItemSetTrayAtBoot, TrayCommand()},
+        {schema::kItemInstallDir, std::string(sim::kInstallDir)},
+        {schema::kItemOptions, std::string()},
+        {schema::kItemShowLogonPage, DWORD{1}},
+        {schema::kItemShowFirewallPage, DWORD{1}},
+        {schema::kItemShowSwitchPage, DWORD{1}},
+        {schema::kItemShowDefaultCardPage, DWORD{1}},
+        {schema::kItemSetDefaultWiredNdis, std::string()},
+        {schema::kItemSetDefaultWirelessNdis, std::string()},
+        {schema::kItemWirelessProfileExt, std::string(".wcf")},
+        {schema::kItemWiredProfileExt, std::string(".pcf")},
+        {schema::kItemStartUpMode, DWORD{0}},
+        {schema::kItemShowStartUpPage, DWORD{1}},
+        {schema::kItemVersionText, std::string()},
+        {schema::kItemTlsVersion, DWORD{1}},
+        {schema::kItemSiteIcon, DWORD{0}},
+        {schema::kItemShowPcName, DWORD{1}},
+        {schema::kItemAutoPcName, DWORD{0}},
+    };
+}
+
+// Removes FOLDER with everything in it, as far as it can; files in use stay behind.
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+bool MakeFolder(const std::string& folder) {
+    int result = SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    return result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS;
+}
+
+bool WriteFileText(const std::string& path, const std::string& text) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
+}
+
+// Copies the files of SOURCE into TARGET, folders included; false at the first failure.
+bool CopyTree(const std::string& source, const std::string& target) {
+    if (!MakeFolder(target)) return false;
+    WIN32_FIND_DATAA found = {};
+    HANDLE search = FindFirstFileA((source + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return true;
+    bool copied = true;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        std::string from = source + "\\" + name, to = target + "\\" + name;
+        copied = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                     ? CopyTree(from, to)
+                     : CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+    } while (copied && FindNextFileA(search, &found));
+    FindClose(search);
+    return copied;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+int InstallFiles() {
+    const std::string install = sim::kInstallDir;
+    RemoveTree(install);
+    if (!MakeFolder(install + "\\Cert")) return Fail("cannot create " + install + "\\Cert");
+
+    const std::string own = OwnFolder();
+    for (const char* name : kInstalledFiles) {
+        std::string from = own + "\\" + name;
+        if (!Exists(from)) continue;  // not built: the installation goes without it
+        if (!CopyFileA(from.c_str(), (install + "\\" + name).c_str(), FALSE))
+            return Fail("cannot copy " + from + " to " + install);
+    }
+    std::string images = own + "\\" + kImageFolder;
+    if (Exists(images) && !CopyTree(images, install + "\\" + kImageFolder))
+        return Fail("cannot copy " + images + " to " + install);
+    if (!WriteFileText(install + "\\Version.txt", kVersionText))
+        return Fail("cannot write " + install + "\\Version.txt");
+
+    // The journal of ovasim's own folder, for a library loaded from the build.
+    DeleteFileA((own + "\\ovacli-journal.txt").c_str());
+    return 0;
+}
+
+std::string ProfileText(bool credentials) {
+    std::string text = "[Profile]\r\nMethod=PEAP\r\n";
+    if (credentials) text += "Credentials=1\r\n";
+    return text;
+}
+
+int InstallProfiles() {
+    const std::string folders[] = {CommonProfileFolder(), UserProfileFolder()};
+    for (const std::string& folder : folders) {
+        if (folder.empty()) return Fail("the shell does not name the profile folders");
+        if (!MakeFolder(folder)) return Fail("cannot create " + folder);
+        for (const std::string& name : FileNames(folder, "*")) {
+            std::string path = folder + "\\" + name;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    }
+    for (const DemoProfile& profile : kDemoProfiles) {
+        std::string path = folders[profile.common ? 0 : 1] + "\\" + profile.name;
+        if (!WriteFileText(path, ProfileText(profile.credentials)))
+            return Fail("cannot write " + path);
+    }
+
+    // The editor's diagnostic log goes here; an old one would not be fresh.
+    std::string appData = ShellFolder(CSIDL_APPDATA) + "\\Ovanta";
+    if (!MakeFolder(appData)) return Fail("cannot create " + appData);
+    for (const std::string& name : FileNames(appData, "OvaSettings.log*"))
+        DeleteFileA((appData + "\\" + name).c_str());
+    return 0;
+}
+
+int RemoveStartupShortcuts() {
+    ComScope com;
+    for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
+        std::string folder = ShellFolder(csidl);
+        for (const std::string& name : FileNames(folder, "*.lnk")) {
+            std::string path = folder + "\\" + name;
+            if (!IsProfilePath(ShortcutTarget(path))) continue;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!DeleteFileA(path.c_str())) return Fail("cannot delete " + path);
+        }
+    }
+    return 0;
+}
+
+void DeleteMachineValue(const char* key, const char* name) {
+    sim::RegKey opened;
+    if (opened.Open(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE) == ERROR_SUCCESS)
+        RegDeleteValueA(opened.get(), name);
+}
+
+int ResetRegistry(bool english) {
+    // Fixtures, the store and what the editor writes go; the store is then laid anew.
+    const char* trees[] = {sim::kSimulatorKey, sim::kStoreKey, schema::kOvaGinaKey,
+                           schema::kOvaSvcKey, schema::kStartUpKey};
+    for (const char* tree : trees)
+        if (!sim::DeleteMachineTree(tree)) return Fail(std::string("cannot remove HKLM\\") + tree);
+    DeleteMachineValue(schema::kRunKey, schema::kRunOvanta);
+    auto gina = sim::ReadText(HKEY_LOCAL_MACHINE, schema::kWinlogonKey, schema::kGinaDll);
+    if (gina && gina->compare(0, sizeof schema::kOvaGinaDllName - 1, schema::kOvaGinaDllName) == 0)
+        DeleteMachineValue(schema::kWinlogonKey, schema::kGinaDll);
+    sim::RegKey user;
+    if (user.Open(HKEY_CURRENT_USER, schema::kUserOvaSettingsKey, KEY_SET_VALUE) == ERROR_SUCCESS) {
+        RegDeleteValueA(user.get(), schema::kWirelessBase);
+        RegDeleteValueA(user.get(), schema::kWireBase);
+    }
+
+    for (const DemoValue& demo : DemoStore(english)) {
+        const sim::StoredItem* item = sim::FindStoredItem(demo.item);
+        if (!item) return Fail("the store keeps no value for item " + std::to_string(demo.item));
+        unsigned status = std::holds_alternative<DWORD>(demo.value)
+                              ? sim::WriteItemInteger(*item, std::get<DWORD>(demo.value))
+                              : sim::WriteItemText(*item, std::get<std::string>(demo.value));
+        if (status) return Fail("cannot write the store value " + std::string(item->valueName));
+    }
+    if (sim::SaveStartList(sim::kStartListKeyPath, {})) return Fail("cannot write the start list");
+    return 0;
+}
+
+}  // namespace
+
+int Reset(bool english) {
+    if (int failed = InstallFiles()) return failed;
+    if (int failed = InstallProfiles()) return failed;
+    if (int failed = RemoveStartupShortcuts()) return failed;
+    return ResetRegistry(english);
+}
+
+}  // namespace ovasim

@@ -1,0 +1,258 @@
+#include "sim/store/settings_store.h"
+
+#include "sim/common/sim_state.h"
+#include "sim/common/status.h"
+
+#include <wincrypt.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace sim {
+namespace {
+
+constexpr const char kCardValue[] = "Card";
+constexpr const char kProfileValue[] = "Profile";
+constexpr const char kIdValue[] = "Id";
+constexpr const char kPasswordValue[] = "Password";
+
+// Ties the blobs to this store: another program's machine-scope blob does not decrypt here.
+constexpr BYTE kEntropy[] = {'O', 'v', 'a', 'n', 't', 'a', ' ', 'S', 't', 'o',  'r',  'e',
+                             ' ', 'P', 'a', 's', 's', 'w', 'o', 'r', 'd', 0x5a, 0xc3, 0x17};
+constexpr wchar_t kBlobDescription[] = L"Ovanta start list";
+
+// Releases what DPAPI allocated, wiping it first when it held a password in plain text.
+class LocalBlob {
+public:
+    LocalBlob() = default;
+    ~LocalBlob() {
+        if (!m_blob.pbData) return;
+        if (m_wipe) SecureZeroMemory(m_blob.pbData, m_blob.cbData);
+        LocalFree(m_blob.pbData);
+    }
+    LocalBlob(const LocalBlob&) = delete;
+    LocalBlob& operator=(const LocalBlob&) = delete;
+    DATA_BLOB* get() { return &m_blob; }
+    void WipeOnRelease() { m_wipe = true; }
+
+private:
+    DATA_BLOB m_blob = {};
+    bool m_wipe = false;
+};
+
+DATA_BLOB EntropyBlob() {
+    return DATA_BLOB{sizeof kEntropy, const_cast<BYTE*>(kEntropy)};
+}
+
+LONG SetText(HKEY key, const char* name, const std::string& text) {
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1));
+}
+
+std::string TextValue(HKEY root, const std::string& keyPath, const char* name) {
+    return ReadText(root, keyPath.c_str(), name).value_or(std::string());
+}
+
+bool ReadBinary(HKEY key, const char* name, std::vector<BYTE>* data) {
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY)
+        return false;
+    data->assign(size, 0);
+    return RegQueryValueExA(key, name, nullptr, &type, data->data(), &size) == ERROR_SUCCESS;
+}
+
+std::string EntryKeyName(size_t index) {
+    char name[16] = {};
+    std::snprintf(name, sizeof name, "%04u", static_cast<unsigned>(index));
+    return name;
+}
+
+bool PendingListExists() {
+    RegKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, kPendingListKeyPath, KEY_QUERY_VALUE) == ERROR_SUCCESS;
+}
+
+// The entry of CARD in ENTRIES (letter case ignored), appended when there is none.
+StoredEntry& EntryOfCard(std::vector<StoredEntry>& entries, const std::string& card) {
+    for (StoredEntry& entry : entries)
+        if (SameCardName(entry.card, card)) return entry;
+    entries.push_back(StoredEntry{card, {}, {}, {}});
+    return entries.back();
+}
+
+unsigned SetPassword(StoredEntry& entry, const std::string& password) {
+    if (password.empty()) {
+        entry.passwordBlob.clear();
+        return 0;
+    }
+    return EncryptPassword(password, &entry.passwordBlob);
+}
+
+}  // namespace
+
+unsigned ReadItemInteger(const StoredItem& item, DWORD* value) {
+    auto stored = ReadDword(HKEY_LOCAL_MACHINE, item.key, item.valueName);
+    if (!stored) return kStatusStoreRead;
+    *value = *stored;
+    return 0;
+}
+
+unsigned ReadItemText(const StoredItem& item, std::string* text) {
+    auto stored = ReadText(HKEY_LOCAL_MACHINE, item.key, item.valueName);
+    if (!stored) return kStatusStoreRead;
+    *text = *stored;
+    return 0;
+}
+
+unsigned WriteItemInteger(const StoredItem& item, DWORD value) {
+    RegKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE) != ERROR_SUCCESS ||
+        RegSetValueExA(key.get(), item.valueName, 0, REG_DWORD, reinterpret_cast<BYTE*>(&value),
+                       sizeof value) != ERROR_SUCCESS)
+        return kStatusStoreWrite;
+    return 0;
+}
+
+unsigned WriteItemText(const StoredItem& item, const std::string& text) {
+    RegKey key;
+    if (key.Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE) != ERROR_SUCCESS ||
+        SetText(key.get(), item.valueName, text) != ERROR_SUCCESS)
+        return kStatusStoreWrite;
+    return 0;
+}
+
+unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, bool* exists) {
+    entries->clear();
+    if (exists) *exists = false;
+    RegKey list;
+    LONG opened = list.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_READ);
+    if (opened == ERROR_FILE_NOT_FOUND) return 0;
+    if (opened != ERROR_SUCCESS) return kStatusStoreRead;
+    if (exists) *exists = true;
+
+    // Entry keys are numbered; the enumeration order of the registry is not the list order.
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        char name[256] = {};
+        DWORD length = sizeof name;
+        LONG result =
+            RegEnumKeyExA(list.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result != ERROR_SUCCESS) return kStatusStoreRead;
+        names.emplace_back(name);
+    }
+    std::sort(names.begin(), names.end());
+
+    for (const std::string& name : names) {
+        std::string path = std::string(keyPath) + "\\" + name;
+        RegKey entryKey;
+        if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+            return kStatusStoreRead;
+        StoredEntry entry;
+        entry.card = TextValue(HKEY_LOCAL_MACHINE, path, kCardValue);
+        entry.profile = TextValue(HKEY_LOCAL_MACHINE, path, kProfileValue);
+        entry.id = TextValue(HKEY_LOCAL_MACHINE, path, kIdValue);
+        ReadBinary(entryKey.get(), kPasswordValue, &entry.passwordBlob);
+        entries->push_back(std::move(entry));
+    }
+    return 0;
+}
+
+unsigned SaveStartList(const char* keyPath, const std::vector<StoredEntry>& entries) {
+    if (!DeleteMachineTree(keyPath)) return kStatusStoreWrite;
+    RegKey list;
+    if (list.Create(HKEY_LOCAL_MACHINE, keyPath, KEY_CREATE_SUB_KEY) != ERROR_SUCCESS)
+        return kStatusStoreWrite;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const StoredEntry& entry = entries[i];
+        RegKey entryKey;
+        if (entryKey.Create(list.get(), EntryKeyName(i).c_str(), KEY_SET_VALUE) != ERROR_SUCCESS ||
+            SetText(entryKey.get(), kCardValue, entry.card) != ERROR_SUCCESS ||
+            SetText(entryKey.get(), kProfileValue, entry.profile) != ERROR_SUCCESS ||
+            SetText(entryKey.get(), kIdValue, entry.id) != ERROR_SUCCESS)
+            return kStatusStoreWrite;
+        if (!entry.passwordBlob.empty() &&
+            RegSetValueExA(entryKey.get(), kPasswordValue, 0, REG_BINARY, entry.passwordBlob.data(),
+                           static_cast<DWORD>(entry.passwordBlob.size())) != ERROR_SUCCESS)
+            return kStatusStoreWrite;
+    }
+    return 0;
+}
+
+unsigned EncryptPassword(const std::string& password, std::vector<BYTE>* blob) {
+    DATA_BLOB plain = {static_cast<DWORD>(password.size()),
+                       reinterpret_cast<BYTE*>(const_cast<char*>(password.data()))};
+    DATA_BLOB entropy = EntropyBlob();
+    LocalBlob sealed;
+    if (!CryptProtectData(&plain, kBlobDescription, &entropy, nullptr, nullptr,
+                          CRYPTPROTECT_LOCAL_MACHINE | CRYPTPROTECT_UI_FORBIDDEN, sealed.get()))
+        return kStatusEncrypt;
+    blob->assign(sealed.get()->pbData, sealed.get()->pbData + sealed.get()->cbData);
+    return 0;
+}
+
+unsigned DecryptPassword(const std::vector<BYTE>& blob, std::string* password) {
+    DATA_BLOB sealed = {static_cast<DWORD>(blob.size()), const_cast<BYTE*>(blob.data())};
+    DATA_BLOB entropy = EntropyBlob();
+    LocalBlob plain;
+    plain.WipeOnRelease();
+    if (!CryptUnprotectData(&sealed, nullptr, &entropy, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
+                            plain.get()))
+        return kStatusDecrypt;
+    password->assign(reinterpret_cast<const char*>(plain.get()->pbData), plain.get()->cbData);
+    return 0;
+}
+
+unsigned OpenPendingList() {
+    return SaveStartList(kPendingListKeyPath, {});
+}
+
+unsigned AddPendingRecord(RecordField field, const StartRecord& record) {
+    if (!PendingListExists()) return kStatusNoPendingList;
+    std::vector<StoredEntry> entries;
+    if (unsigned status = LoadStartList(kPendingListKeyPath, &entries, nullptr)) return status;
+    StoredEntry& entry = EntryOfCard(entries, record.card);
+    switch (field) {
+        case RecordField::Profile:
+            entry.profile = record.value;
+            break;
+        case RecordField::Password:
+            if (unsigned status = SetPassword(entry, record.value)) return status;
+            break;
+        case RecordField::Id:
+            entry.id = record.value;
+            break;
+    }
+    return SaveStartList(kPendingListKeyPath, entries);
+}
+
+unsigned CommitPendingList(const std::string& profiles) {
+    if (!PendingListExists()) return kStatusNoPendingList;
+    std::vector<StoredEntry> entries;
+    if (unsigned status = LoadStartList(kPendingListKeyPath, &entries, nullptr)) return status;
+    if (unsigned status = SaveStartList(kStartListKeyPath, entries)) return status;
+    if (!DeleteMachineTree(kPendingListKeyPath)) return kStatusStoreWrite;
+    for (const StoredItem* item : ItemsWrittenBy(schema::kItemCommitStartList))
+        if (unsigned status = WriteItemText(*item, profiles)) return status;
+    return 0;
+}
+
+unsigned PutCommittedEntry(const std::string& card, const std::string& profile,
+                           const std::string& id, const std::string& password) {
+    std::vector<StoredEntry> entries;
+    if (unsigned status = LoadStartList(kStartListKeyPath, &entries, nullptr)) return status;
+    StoredEntry& entry = EntryOfCard(entries, card);
+    entry.card = card;
+    entry.profile = profile;
+    entry.id = id;
+    if (unsigned status = SetPassword(entry, password)) return status;
+    return SaveStartList(kStartListKeyPath, entries);
+}
+
+bool DeleteMachineTree(const char* keyPath) {
+    LONG result = RegDeleteTreeA(HKEY_LOCAL_MACHINE, keyPath);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace sim

@@ -1,0 +1,62 @@
+// The settings store's registry side: item values and the start list under HKLM
+// "SOFTWARE\Brenwick\Ovanta\6.0\Store" (layout in sim/README.md). Shared by OvaReg.dll, which
+// answers the editor's requests, and by ovasim, which installs, sets and shows the same state.
+// Every operation returns 0 or the status number of sim/common/status.h that says what failed.
+#pragma once
+
+#include "sim/store/start_list_text.h"
+#include "sim/store/store_items.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+unsigned ReadItemInteger(const StoredItem& item, DWORD* value);
+unsigned ReadItemText(const StoredItem& item, std::string* text);
+unsigned WriteItemInteger(const StoredItem& item, DWORD value);
+unsigned WriteItemText(const StoredItem& item, const std::string& text);
+
+// One start-list entry as stored. The password is only ever held encrypted (DPAPI); an empty blob
+// means the entry has no password.
+struct StoredEntry {
+    std::string card;
+    std::string profile;
+    std::string id;
+    std::vector<BYTE> passwordBlob;
+};
+
+constexpr const char kStartListKeyPath[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Store\\StartList";
+constexpr const char kPendingListKeyPath[] =
+    "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Store\\PendingStartList";
+
+// Reads the list under KEYPATH in list order. A missing key is an empty list and sets *exists
+// to false (exists may be null).
+unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, bool* exists);
+// Replaces the list under KEYPATH (the key and everything below it) with ENTRIES.
+unsigned SaveStartList(const char* keyPath, const std::vector<StoredEntry>& entries);
+
+// DPAPI in machine scope: the client's service, which runs as another user, must read the
+// passwords as well. The blob is bound to the store by an additional entropy of its own.
+unsigned EncryptPassword(const std::string& password, std::vector<BYTE>* blob);
+unsigned DecryptPassword(const std::vector<BYTE>& blob, std::string* password);
+
+// Which field a start-list record fills.
+enum class RecordField { Profile, Password, Id };
+
+// Item 73: an empty pending list, replacing any pending list left over.
+unsigned OpenPendingList();
+// Items 65, 68 and 69: the record goes to the pending entry of its card, or to a new one.
+unsigned AddPendingRecord(RecordField field, const StartRecord& record);
+// Item 71: the pending list replaces the committed one; PROFILES (71's text) is kept beside it.
+unsigned CommitPendingList(const std::string& profiles);
+// `ovasim add-entry`: the committed entry of CARD is replaced, or a new one appended.
+unsigned PutCommittedEntry(const std::string& card, const std::string& profile,
+                           const std::string& id, const std::string& password);
+
+// Removes KEYPATH under HKLM with everything below it; a missing key counts as removed.
+bool DeleteMachineTree(const char* keyPath);
+
+}  // namespace sim

@@ -1,0 +1,37 @@
+#include "tests/e2e/e2e_client.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace e2e {
+
+bool Ovasim(const std::string& arguments) {
+    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments) == 0;
+}
+
+std::vector<JournalEntry> Journal(DWORD pid) {
+    std::ifstream file("C:\\Program Files\\Ovanta\\ovacli-journal.txt");
+    std::vector<JournalEntry> entries;
+    std::string line;
+    while (std::getline(file, line)) {
+        JournalEntry e{};
+        char operation[64] = {};
+        if (std::sscanf(line.c_str(), "%lu %63s 0x%llx %lld", &e.pid, operation, &e.handle,
+                        &e.result) == 4 &&
+            e.pid == pid) {
+            e.operation = operation;
+            entries.push_back(e);
+        }
+    }
+    return entries;
+}
+
+std::string Ansi(const char* utf8) {
+    wchar_t wide[512] = {};
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 511);
+    char ansi[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, 1023, nullptr, nullptr);
+    return ansi;
+}
+
+}  // namespace e2e

@@ -1,0 +1,52 @@
+#include "store/card_list_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Describe(const std::vector<NicEntry>& cards) {
+    std::string out;
+    for (const NicEntry& c : cards) out += c.NicName + "/" + c.NicType + "/" + c.NdisName + ";";
+    return out;
+}
+
+TEST(CardList, ParsesEntriesInOrderWithTheirKinds) {
+    struct Case {
+        const char* text;
+        const char* cards;
+    } cases[] = {
+        {"A||Card A||0##B||Card B||1##", "Card A/wired/A;Card B/ndis/B;"},
+        {"A||Card A||0##B||Card B||1", "Card A/wired/A;"},      // no closing "##"
+        {"##A||Card A||0##", ""},                               // begins with "##"
+        {"A||Card A||0####B||Card B||1##", "Card A/wired/A;"},  // an empty entry ends the list
+        {"A||Card A##B||Card B||1##", "Card B/ndis/B;"},        // one "||" only: skipped
+        {"||Card A||1##B||Card B||1##", "Card B/ndis/B;"},      // no NDIS name
+        {"A||||1##B||Card B||0##", "Card B/wired/B;"},          // no display name
+        {"A||Card||2##B||Card||##C||Card||x##", "Card/wired/A;Card/wired/B;Card/wired/C;"},
+        {"A||Same||1##A||Same||1##", "Same/ndis/A;Same/ndis/A;"},  // duplicates stay
+        {"A||Card||1||extra##", "Card/wired/A;"},  // the flag is all after the second "||"
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Describe(ParseCardList(c.text)), c.cards) << c.text;
+}
+
+TEST(CardList, SingleCharacterSplitGivesTheSameFieldsForWellFormedText) {
+    auto raw = SplitCardListByCharacter("A||Card A||0##B||Card B||1##");
+    ASSERT_EQ(raw.size(), 2u);
+    EXPECT_EQ(raw[0].ndisName, "A");
+    EXPECT_EQ(raw[0].displayName, "Card A");
+    EXPECT_EQ(raw[0].flag, "0");
+    EXPECT_EQ(raw[1].displayName, "Card B");
+    EXPECT_EQ(raw[1].flag, "1");
+}
+
+TEST(CardList, SingleCharacterSplitStopsAtTheFirstEmptyEntryAndLeavesMissingFieldsEmpty) {
+    auto raw = SplitCardListByCharacter("A||Card##B####C||Card C||1##");
+    ASSERT_EQ(raw.size(), 2u);
+    EXPECT_EQ(raw[0].flag, "");
+    EXPECT_EQ(raw[1].ndisName, "B");
+    EXPECT_EQ(raw[1].displayName, "");
+    EXPECT_TRUE(SplitCardListByCharacter("#A||B||1##").empty());
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// Start-up and shutdown of the application object, in-process: each failure shows its message,
+// logs what it must, and gives back exactly what was taken, in order.
+#include "app/message_box.h"
+#include "app/ovasettings_app.h"
+#include "app/winsock_seam.h"
+#include "tests/win/client_state.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+using testing_client::JournalOfThisProcess;
+
+// Winsock is ended exactly when a further WSACleanup finds nothing to end.
+bool WinsockEnded() {
+    return WSACleanup() == SOCKET_ERROR && WSAGetLastError() == WSANOTINITIALISED;
+}
+
+int WSAAPI FailingStartup(WORD, WSADATA*) {
+    return WSASYSNOTREADY;
+}
+
+std::string LogPath() {
+    char folder[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, folder, CSIDL_APPDATA, FALSE);
+    return std::string(folder) + "\\Ovanta\\OvaSettings.log";
+}
+
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetMessageBoxRecorder([this](HWND, const std::string&, const std::string& title, UINT) {
+            titles.push_back(title);
+            return IDOK;
+        });
+        journalBefore = JournalOfThisProcess().size();
+    }
+    void TearDown() override {
+        SetMessageBoxRecorder(nullptr);
+        SetWinsockStartup(nullptr);
+    }
+    // The journal lines written since the test began.
+    std::vector<testing_client::JournalEntry> NewJournal() const {
+        auto all = JournalOfThisProcess();
+        return {all.begin() + static_cast<long>(journalBefore), all.end()};
+    }
+
+    testing_client::ScopedClient client{1};
+    std::vector<std::string> titles;
+    size_t journalBefore = 0;
+};
+
+TEST_F(StartUp, FailingWinsockShows8023AndTakesNothing) {
+    SetWinsockStartup(FailingStartup);
+    COvaSettingsApp app;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8023)"});
+    EXPECT_TRUE(NewJournal().empty()) << "the client library was not opened";
+}
+
+TEST_F(StartUp, FailingClientLibraryShows8024AndEndsWinsock) {
+    testing_client::SetFixtureDword("InitializeFails", 1);
+    COvaSettingsApp app;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8024)"});
+    EXPECT_TRUE(WinsockEnded());
+    auto journal = NewJournal();
+    ASSERT_EQ(journal.size(), 1u);
+    EXPECT_EQ(journal[0].operation, "initialize");
+    EXPECT_EQ(journal[0].result, 0);
+}
+
+TEST_F(StartUp, NameHeldByAnotherKindOfObjectShows8118LogsTheErrorAndReleasesTheHandle) {
+    HANDLE squatter = CreateEventA(nullptr, TRUE, FALSE, kSingleInstanceMutex);
+    ASSERT_NE(squatter, nullptr);
+    DeleteFileA(LogPath().c_str());
+    COvaSettingsApp app;
+    EXPECT_FALSE(app.InitInstance());
+    CloseHandle(squatter);
+
+    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8118)"});
+    std::ifstream log(LogPath());
+    std::stringstream content;
+    content << log.rdbuf();
+    EXPECT_NE(content.str().find(" COvaSettingsApp::InitInstance() : CreateMutex(MutexOvaSettings) "
+                                 "is failed. error = 6\n"),
+              std::string::npos)
+        << content.str();
+    auto journal = NewJournal();
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[1].operation, "terminate");
+    EXPECT_EQ(journal[1].handle, journal[0].handle);
+    EXPECT_EQ(journal[1].result, 0);
+    EXPECT_TRUE(WinsockEnded());
+    DeleteFileA(LogPath().c_str());
+}
+
+// Closes the main dialog with Cancel or OK as soon as it is activated.
+WPARAM g_closeWith = IDCANCEL;
+HHOOK g_hook = nullptr;
+LRESULT CALLBACK CloseOnActivate(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE)
+        PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, g_closeWith, 0);
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMutex) {
+    for (WPARAM closeWith : {IDCANCEL, IDOK}) {
+        journalBefore = JournalOfThisProcess().size();
+        g_closeWith = closeWith;
+        g_hook = SetWindowsHookExA(WH_CBT, CloseOnActivate, nullptr, GetCurrentThreadId());
+        COvaSettingsApp app;
+        EXPECT_FALSE(app.InitInstance());
+        UnhookWindowsHookEx(g_hook);
+
+        EXPECT_TRUE(titles.empty());
+        auto journal = NewJournal();
+        ASSERT_EQ(journal.size(), 2u) << closeWith;
+        EXPECT_EQ(journal[0].operation, "initialize");
+        EXPECT_EQ(journal[1].operation, "terminate");
+        EXPECT_EQ(journal[1].handle, journal[0].handle);
+        EXPECT_EQ(journal[1].result, 0);
+        EXPECT_GT(journal[0].handle, 0xFFFFFFFFull) << "the handle is kept in 64 bits";
+        EXPECT_TRUE(WinsockEnded());
+        HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
+        EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "mutex closed";
+        CloseHandle(again);
+    }
+}
+
+// The guard's handle opened by this case stays open until the process ends, so the case comes
+// last in this program.
+TEST_F(StartUp, ExistingMutexShows8119ReleasesTheClientAndWinsockAndKeepsItsHandleOpen) {
+    HANDLE first = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
+    ASSERT_NE(first, nullptr);
+    COvaSettingsApp app;
+    EXPECT_FALSE(app.InitInstance());
+    CloseHandle(first);
+
+    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8119)"});
+    auto journal = NewJournal();
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[1].operation, "terminate");
+    EXPECT_EQ(journal[1].handle, app.m_hClient);
+    EXPECT_TRUE(WinsockEnded());
+    HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    CloseHandle(again);
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include "tests/win/client_state.h"
+
+#include "sim/common/sim_state.h"
+#include "store/registry_schema.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace testing_client {
+
+void SetFixtureText(const char* name, const std::string& value) {
+    sim::RegKey key;
+    key.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
+    RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+}
+
+void SetFixtureDword(const char* name, DWORD value) {
+    sim::RegKey key;
+    key.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
+    RegSetValueExA(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                   sizeof value);
+}
+
+void ClearFixtures() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, sim::kSimulatorKey);
+}
+
+void SetLanguage(DWORD language) {
+    sim::RegKey key;
+    key.Create(HKEY_LOCAL_MACHINE, schema::kOvaSettingsKey, KEY_SET_VALUE);
+    RegSetValueExA(key.get(), schema::kLanguage, 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&language), sizeof language);
+}
+
+std::vector<JournalEntry> JournalOfThisProcess() {
+    // the journal lies beside ovacli.dll, which the tests load from their own folder
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH - 1);
+    std::string path(exe);
+    path = path.substr(0, path.find_last_of('\\')) + "\\ovacli-journal.txt";
+    std::ifstream file(path);
+    std::vector<JournalEntry> entries;
+    std::string line;
+    while (std::getline(file, line)) {
+        JournalEntry e{};
+        char operation[64] = {};
+        if (std::sscanf(line.c_str(), "%lu %63s 0x%llx %lld", &e.pid, operation, &e.handle,
+                        &e.result) != 4)
+            continue;
+        e.operation = operation;
+        if (e.pid == GetCurrentProcessId()) entries.push_back(e);
+    }
+    return entries;
+}
+
+}  // namespace testing_client

@@ -1,0 +1,146 @@
+#include "tools/driver/driver.h"
+
+#include <vector>
+
+namespace driver {
+namespace {
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+struct Search {
+    DWORD pid;
+    bool wantMessageBox;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className - 1);
+    if (pid != search->pid || !IsWindowVisible(window) || lstrcmpA(className, "#32770") != 0)
+        return TRUE;
+    if (search->wantMessageBox && !IsMessageBox(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND Poll(DWORD pid, bool wantMessageBox, DWORD timeoutMs) {
+    // a cold wineserver can report idle before the first window exists, so poll for it
+    DWORD start = GetTickCount();
+    for (;;) {
+        Search search{pid, wantMessageBox, nullptr};
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (GetTickCount() - start > timeoutMs) return nullptr;
+        Sleep(50);
+    }
+}
+
+}  // namespace
+
+Process Start(const std::string& commandLine) {
+    std::string line = commandLine;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    Process process;
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                       &pi)) {
+        CloseHandle(pi.hThread);
+        process.handle = pi.hProcess;
+        process.pid = pi.dwProcessId;
+    }
+    return process;
+}
+
+void CloseProcess(Process& process) {
+    if (process.handle) CloseHandle(process.handle);
+    process = Process{};
+}
+
+bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode) {
+    if (!process.handle || WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode) GetExitCodeProcess(process.handle, exitCode);
+    return true;
+}
+
+int Run(const std::string& commandLine, std::string* out, DWORD timeoutMs) {
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &sa, 0)) return -1;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    std::string line = commandLine;
+    BOOL started =
+        CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    CloseHandle(writeEnd);
+    if (!started) {
+        CloseHandle(readEnd);
+        return -1;
+    }
+    std::string text;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got) text.append(chunk, got);
+    CloseHandle(readEnd);
+    DWORD exit = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &exit);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    if (out) *out = text;
+    return static_cast<int>(exit);
+}
+
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
+    return Poll(pid, false, timeoutMs);
+}
+
+HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
+    return Poll(pid, true, timeoutMs);
+}
+
+bool IsMessageBox(HWND window) {
+    return GetDlgItem(window, kMessageBoxTextId) != nullptr;
+}
+
+std::string WindowText(HWND window) {
+    // WM_GETTEXT is marshalled across processes by the system
+    int length = static_cast<int>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+std::string ControlText(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control ? WindowText(control) : std::string();
+}
+
+bool IsControlVisible(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    return control && IsWindowVisible(control);
+}
+
+void Click(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+std::string OwnFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+}  // namespace driver

@@ -1,0 +1,39 @@
+// The e2e driver: drives a running OvaSettings.exe from outside, as a person would, through the
+// windows it shows. Everything here works across processes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace driver {
+
+struct Process {
+    HANDLE handle = nullptr;
+    DWORD pid = 0;
+};
+
+// Starts COMMAND_LINE; the caller ends the handle with CloseProcess.
+Process Start(const std::string& commandLine);
+void CloseProcess(Process& process);
+// Waits for the process to end; true with its exit code when it did within TIMEOUT_MS.
+bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode = nullptr);
+// Runs COMMAND_LINE to its end and returns its exit code (or -1), its standard output in *OUT.
+int Run(const std::string& commandLine, std::string* out = nullptr, DWORD timeoutMs = 60000);
+
+// The first visible dialog window (class #32770) of process PID that satisfies the test, polled
+// until TIMEOUT_MS: a message box is one that has the text control 0xFFFF.
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs);
+HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs);
+bool IsMessageBox(HWND window);
+
+std::string WindowText(HWND window);
+std::string ControlText(HWND dialog, int id);
+bool IsControlVisible(HWND dialog, int id);
+// Presses a button of a dialog or message box without waiting for what the press starts.
+void Click(HWND dialog, int id);
+
+// The folder of this program (no trailing backslash), where the build's programs lie.
+std::string OwnFolder();
+
+}  // namespace driver
