@@ -210,20 +210,21 @@ int QTV_CLI_reg_query_value(QtvHandle handle, const char* root, const char* key,
     }
     sim::RegKey k;
     LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE);
+    // read aside first: a failed read leaves the caller's buffer as it was
+    std::vector<BYTE> stored(*size);
     DWORD storedType = 0, storedSize = *size;
     if (rc == ERROR_SUCCESS)
-        rc = RegQueryValueExA(k.get(), name, nullptr, &storedType, static_cast<BYTE*>(data),
-                              &storedSize);
+        rc = RegQueryValueExA(k.get(), name, nullptr, &storedType, stored.data(), &storedSize);
     if (rc != ERROR_SUCCESS) {
         PutError(error, SystemMessage("RegQueryValueEx", rc));
         return Finish("reg_query_value", handle, kFailed);
     }
     // the caller says what it expects; a value of another kind is not handed over as if it were
     if (storedType != *type) {
-        std::memset(data, 0, *size);
         PutError(error, std::string("The value ") + (name ? name : "") + " has another type.");
         return Finish("reg_query_value", handle, kFailed);
     }
+    std::memcpy(data, stored.data(), storedSize);
     *size = storedSize;
     return Finish("reg_query_value", handle, kOk);
 }

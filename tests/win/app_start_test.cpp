@@ -78,7 +78,9 @@ TEST_F(StartUp, FailingClientLibraryShows8024AndEndsWinsock) {
 TEST_F(StartUp, NameHeldByAnotherKindOfObjectShows8118LogsTheErrorAndReleasesTheHandle) {
     HANDLE squatter = CreateEventA(nullptr, TRUE, FALSE, kSingleInstanceMutex);
     ASSERT_NE(squatter, nullptr);
-    DeleteFileA(LogPath().c_str());
+    const std::string logPath = LogPath();
+    CreateDirectoryA(logPath.substr(0, logPath.find_last_of('\\')).c_str(), nullptr);
+    DeleteFileA(logPath.c_str());
     COvaSettingsApp app;
     EXPECT_FALSE(app.InitInstance());
     CloseHandle(squatter);
