@@ -3,6 +3,7 @@
 // The store is seeded and inspected through the registry layout of sim/README.md.
 #include "client/loaded_module.h"
 #include "sim/common/sim_state.h"
+#include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -527,6 +530,50 @@ TEST_F(StoreModuleTest, AWrittenTextEndsAtTheSizeCellWhenItHasNoZero) {
     std::string full(kTextSize, 'x');
     ASSERT_TRUE(m_store.Request(75, 0, full, kTextSize).ok);
     EXPECT_EQ(sim::ReadText(HKEY_LOCAL_MACHINE, kStoreKey, "Options"), full);
+}
+
+// Every way a text can stand in a registry export: UTF-16 as regedit writes texts, and the hex
+// lists it writes binary data in, of the ANSI and of the UTF-16 bytes.
+std::vector<std::string> ExportForms(const std::string& text) {
+    std::string utf16, hexAnsi, hexWide;
+    char hex[8];
+    for (char c : text) {
+        utf16 += c;
+        utf16 += '\0';
+        std::snprintf(hex, sizeof hex, "%02x,", static_cast<unsigned char>(c));
+        hexAnsi += hex;
+        hexWide += std::string(hex) + "00,";
+    }
+    auto wide = [](const std::string& ascii) {
+        std::string out;
+        for (char c : ascii) out += std::string(1, c) + '\0';
+        return out;
+    };
+    hexAnsi.pop_back();
+    return {text, utf16, wide(hexAnsi), wide(hexWide.substr(0, hexWide.size() - 4))};
+}
+
+TEST_F(StoreModuleTest, AStartListPasswordIsNowhereInAFullExportOfTheRegistry) {
+    const std::string password = "Xq4!Export#Pw";
+    const std::string id = "Xq4!Export#Id";  // stored in plain text: proves the export is read
+    ASSERT_TRUE(m_store.Request(73).ok);
+    WriteEntry("Export LAN", "C:\\p\\office.pcf", password, id);
+    ASSERT_TRUE(m_store.Request(71, 0, "C:\\p\\office.pcf;;", kStartListSize).ok);
+    ASSERT_EQ(m_store.Request(54, 0, "export lan").text, password);
+
+    const std::string file = "C:\\users\\Public\\full-export.reg";
+    DeleteFileA(file.c_str());
+    ASSERT_EQ(driver::Run("regedit.exe /E \"" + file + "\""), 0);
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    const std::string exported = content.str();
+    DeleteFileA(file.c_str());
+    ASSERT_GT(exported.size(), 100000u) << "the whole registry, every hive";
+
+    EXPECT_NE(exported.find(ExportForms(id)[1]), std::string::npos);
+    for (const std::string& form : ExportForms(password))
+        EXPECT_EQ(exported.find(form), std::string::npos);
 }
 
 }  // namespace

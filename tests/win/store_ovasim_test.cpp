@@ -2,6 +2,7 @@
 // tests run it: a fresh installation, the dump, and the verbs that set one thing.
 #include "client/loaded_module.h"
 #include "sim/common/sim_state.h"
+#include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -27,51 +28,11 @@ struct OvasimRun {
     std::string out;
 };
 
-std::string OwnFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
-// Closes a handle when it goes out of scope.
-struct Handle {
-    HANDLE h = nullptr;
-    ~Handle() {
-        if (h) CloseHandle(h);
-    }
-};
-
 // Runs ovasim.exe from the test's own folder with ARGS (already quoted) and collects its stdout.
 OvasimRun Ovasim(const std::string& args) {
     OvasimRun run;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    Handle read, write;
-    if (!CreatePipe(&read.h, &write.h, &inherit, 0)) return run;
-    SetHandleInformation(read.h, HANDLE_FLAG_INHERIT, 0);
-
-    std::string command = "\"" + OwnFolder() + "\\ovasim.exe\" " + args;
-    std::vector<char> line(command.begin(), command.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write.h;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return run;
-    Handle processHandle{process.hProcess}, threadHandle{process.hThread};
-    CloseHandle(write.h);
-    write.h = nullptr;
-
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(read.h, chunk, sizeof chunk, &got, nullptr) && got) run.out.append(chunk, got);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    run.exitCode = static_cast<DWORD>(
+        driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + args, &run.out));
     return run;
 }
 
@@ -274,6 +235,69 @@ TEST_F(OvasimTest, UnknownVerbsFail) {
     EXPECT_NE(Ovasim("bogus").exitCode, 0u);
     EXPECT_NE(Ovasim("dump extra").exitCode, 0u);
     EXPECT_NE(Ovasim("add-entry LAN only-three args").exitCode, 0u);
+}
+
+// Each item the editor reads when it opens, with a value of its own, as ovasim sets it.
+struct SeededItem {
+    unsigned item;
+    const char* option;  // --int or --text
+    const char* value;
+};
+const SeededItem kSeededItems[] = {
+    {72, "--text", "\"D:\\Client Apps\\Ovanta\""},
+    {77, "--int", "0"},
+    {78, "--int", "0"},
+    {79, "--int", "0"},
+    {80, "--int", "0"},
+    {41, "--int", "1"},
+    {44, "--int", "1"},
+    {45, "--text", "\"Wi-Fi 6 AX201\""},
+    {46, "--text", "\"Realtek GbE\""},
+    {47, "--int", "0"},
+    {40, "--int", "1"},
+    {49, "--int", "1"},
+    {905, "--int", "1"},
+    {907, "--int", "1"},
+    {908, "--int", "0"},
+    {909, "--int", "1"},
+    {50, "--text", "10111"},
+    {74, "--text", "\"-w30;;-d;;\""},
+    {103, "--text", ".wcf"},
+    {104, "--text", ".pcf"},
+    {813, "--int", "0"},
+    {902, "--text", "\"Ovanta 6.0.2 site\""},
+    {130, "--int", "1"},
+};
+
+TEST_F(OvasimTest, EveryItemTheEditorReadsAtStartAnswersWhatOvasimStored) {
+    for (const SeededItem& seed : kSeededItems)
+        ASSERT_EQ(
+            Ovasim("set-item " + std::to_string(seed.item) + " " + seed.option + " " + seed.value)
+                .exitCode,
+            0u)
+            << seed.item;
+    ASSERT_EQ(Ovasim("add-entry LAN C:\\p\\office.pcf alice pw1").exitCode, 0u);
+    ASSERT_EQ(Ovasim("add-entry Wi-Fi C:\\p\\campus.wcf bob pw2").exitCode, 0u);
+
+    LoadedModule store("OvaReg.dll");
+    ASSERT_TRUE(store.ready());
+    for (const SeededItem& seed : kSeededItems) {
+        DWORD value = 12345, size = 1024, status = 0;
+        char text[1024] = {};
+        ASSERT_TRUE(store.object()->Invoke(seed.item, &value, text, &size, &status))
+            << seed.item << " status " << status;
+        std::string expected = seed.value;
+        if (expected.front() == '"') expected = expected.substr(1, expected.size() - 2);
+        if (std::string(seed.option) == "--int")
+            EXPECT_EQ(value, std::stoul(expected)) << seed.item;
+        else
+            EXPECT_EQ(text, expected) << seed.item;
+    }
+    DWORD count = 0, size = 5120, status = 0;
+    std::vector<char> list(5120, '\0');
+    ASSERT_TRUE(store.object()->Invoke(43, &count, list.data(), &size, &status));
+    EXPECT_EQ(count, 2u);
+    EXPECT_STREQ(list.data(), "LAN;;Wi-Fi");
 }
 
 }  // namespace
