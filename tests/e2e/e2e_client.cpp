@@ -1,5 +1,7 @@
 #include "tests/e2e/e2e_client.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <fstream>
 
@@ -7,6 +9,17 @@ namespace e2e {
 
 bool Ovasim(const std::string& arguments) {
     return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments) == 0;
+}
+
+bool OvasimDump(std::string* json) {
+    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" dump", json) == 0;
+}
+
+std::string WithoutJournal(const std::string& json) {
+    auto state = nlohmann::json::parse(json, nullptr, false);
+    if (state.is_discarded()) return "not JSON: " + json;
+    state.erase("journal");
+    return state.dump(1);
 }
 
 std::vector<JournalEntry> Journal(DWORD pid) {

@@ -24,6 +24,11 @@ struct JournalEntry {
 // The installed client library's journal lines of process PID.
 std::vector<JournalEntry> Journal(DWORD pid);
 
+// "ovasim dump" into *JSON; true when it succeeded.
+bool OvasimDump(std::string* json);
+// The dump without its "journal" member, which every call of the client library extends.
+std::string WithoutJournal(const std::string& json);
+
 // The UTF-8 literal in the system code page, as the editor's A functions show it.
 std::string Ansi(const char* utf8);
 

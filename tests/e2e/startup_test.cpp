@@ -24,6 +24,22 @@ protected:
         EXPECT_TRUE(driver::WaitForExit(editor, e2e::kWindowTimeoutMs));
     }
 
+    // The application's library handle (the last one the process opened) was released once.
+    static void ExpectReleasedOnce(DWORD pid) {
+        auto journal = e2e::Journal(pid);
+        ASSERT_FALSE(journal.empty());
+        unsigned long long handle = journal.back().handle;
+        int initialized = 0, released = 0;
+        for (const auto& e : journal) {
+            if (e.handle != handle) continue;
+            initialized += e.operation == "initialize";
+            released += e.operation == "terminate" && e.result == 0;
+        }
+        EXPECT_EQ(initialized, 1);
+        EXPECT_EQ(released, 1);
+        EXPECT_EQ(journal.back().operation, "terminate") << "released last";
+    }
+
     Process first, second;
 };
 
@@ -57,6 +73,23 @@ TEST_F(EditorStart, SecondCopyShows8119InTheClientsLanguageAndTheFirstStaysUndis
     }
 }
 
+TEST_F(EditorStart, CancelLeavesTheClientAsItWas) {
+    ASSERT_TRUE(e2e::Ovasim("add-entry LAN C:\\p\\office.pcf alice secret"));
+    std::string dumpBefore, storeBefore, dumpAfter, storeAfter;
+    const std::string query = "reg.exe query \"HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\" /s";
+    ASSERT_EQ(driver::Run(query, &storeBefore), 0);
+    first = driver::Start(e2e::kInstalledEditor);
+    HWND dialog = driver::WaitForDialog(first.pid, e2e::kWindowTimeoutMs);
+    ASSERT_NE(dialog, nullptr);
+    e2e::OvasimDump(&dumpBefore);  // the journal grows while the editor runs; compare the rest
+    Cancel(first, dialog);
+    ASSERT_EQ(driver::Run(query, &storeAfter), 0);
+    EXPECT_EQ(storeAfter, storeBefore);
+    EXPECT_NE(storeAfter.find("LAN"), std::string::npos) << "the query sees the store";
+    e2e::OvasimDump(&dumpAfter);
+    EXPECT_EQ(e2e::WithoutJournal(dumpAfter), e2e::WithoutJournal(dumpBefore));
+}
+
 TEST_F(EditorStart, ClientLibraryThatCannotBeOpenedShows8024AndNoDialog) {
     ASSERT_TRUE(e2e::Ovasim("set-item 49 --int 1"));
     ASSERT_TRUE(e2e::Ovasim("fixture InitializeFails 1"));
@@ -79,17 +112,7 @@ TEST_F(EditorStart, LibraryHandleIsReleasedExactlyOnceAfterTheDialogHasClosed) {
 
         driver::Click(dialog, button);
         ASSERT_TRUE(driver::WaitForExit(first, e2e::kWindowTimeoutMs));
-        auto all = e2e::Journal(first.pid);
-        unsigned long long appHandle = all.back().handle;
-        int initialized = 0, released = 0;
-        for (const auto& e : all) {
-            if (e.handle != appHandle) continue;
-            initialized += e.operation == "initialize";
-            released += e.operation == "terminate" && e.result == 0;
-        }
-        EXPECT_EQ(initialized, 1) << button;
-        EXPECT_EQ(released, 1) << button;
-        EXPECT_EQ(all.back().operation, "terminate") << "released last";
+        ExpectReleasedOnce(first.pid);
         driver::CloseProcess(first);
     }
 }
