@@ -8,3 +8,7 @@
 #define IDC_BUTTON_HELP 1000
 #define IDC_TAB_PAGES 1001
 #define IDC_STATIC_VERSION 1064
+
+#include "res/ids_pages_first.h"
+#include "res/ids_pages_second.h"
+#include "res/ids_artwork.h"

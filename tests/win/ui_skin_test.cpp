@@ -1,0 +1,161 @@
+// The skinned look of a page, read back from what the page paints: the grey, the logo in its
+// corner with its own (unblended) pixels, and the skin colour of the page's labels.
+#include "tests/win/ui_skin_test_ids.h"
+#include "tools/driver/driver.h"
+#include "ui/skinned_page.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// The colours the simulated installation's logo is drawn with.
+constexpr COLORREF kLogoCorner = RGB(200, 16, 46);
+constexpr COLORREF kLogoPlate = RGB(234, 242, 247);  // its fully transparent pixels
+
+class TestPage : public CSkinnedPage {
+public:
+    TestPage() : CSkinnedPage(IDD_SKIN_TEST_PAGE, {IDC_SKIN_TEST_LABEL}) {}
+    BOOL OnInitDialog() override {
+        CSkinnedPage::OnInitDialog();
+        LoadLogo();
+        return TRUE;
+    }
+};
+
+// A page's client area as 32-bit pixels, top row first.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<DWORD> pixels;
+    COLORREF At(int x, int y) const {
+        DWORD p = pixels[static_cast<size_t>(y) * width + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+};
+
+Picture Print(CWnd& page) {
+    RECT client = {};
+    page.GetClientRect(&client);
+    Picture picture;
+    picture.width = client.right;
+    picture.height = client.bottom;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP target = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, target);
+    page.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    const DWORD* p = static_cast<const DWORD*>(bits);
+    picture.pixels.assign(p, p + static_cast<size_t>(picture.width) * picture.height);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(target);
+    return picture;
+}
+
+class SkinnedPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
+                               nullptr, nullptr);
+        parent.Attach(host);
+        // the build's own Img folder lies beside the test program, as in an installation
+        page.m_strInstallDir = driver::OwnFolder();
+    }
+    void TearDown() override {
+        page.DestroyWindow();
+        parent.Detach();
+        DestroyWindow(host);
+    }
+
+    HWND host = nullptr;
+    CWnd parent;
+    TestPage page;
+};
+
+TEST_F(SkinnedPage, At96DpiTheLogoSitsFiveFromTheLowerRightCornerWithItsOwnPixels) {
+    page.m_nDpi = 96;
+    ASSERT_TRUE(page.Create(IDD_SKIN_TEST_PAGE, &parent));
+    Picture picture = Print(page);
+    const int w = 120, h = 40;  // setLogo.png
+    const int x = picture.width - w - 5, y = picture.height - h - 5;
+    EXPECT_EQ(picture.At(x, y), kLogoCorner);
+    EXPECT_NE(picture.At(x - 1, y), kLogoCorner);
+    EXPECT_EQ(picture.At(x - 1, y), RGB(240, 240, 240));
+    EXPECT_EQ(picture.At(x + w - 1, y), kLogoPlate) << "transparent, yet not blended with grey";
+    EXPECT_EQ(picture.At(0, 0), RGB(240, 240, 240));
+    EXPECT_EQ(picture.At(picture.width - 1, picture.height - 1), RGB(240, 240, 240));
+}
+
+TEST_F(SkinnedPage, AtAResolutionWithoutPicturesOnlyTheGreyIsPainted) {
+    for (int dpi : {110, 0, 97}) {
+        TestPage other;
+        other.m_strInstallDir = driver::OwnFolder();
+        other.m_nDpi = dpi;
+        ASSERT_TRUE(other.Create(IDD_SKIN_TEST_PAGE, &parent));
+        Picture picture = Print(other);
+        for (DWORD pixel : picture.pixels) ASSERT_EQ(pixel & 0xFFFFFF, 0xF0F0F0u) << dpi;
+        other.DestroyWindow();
+    }
+}
+
+TEST_F(SkinnedPage, SkinnedLabelsGetTheSkinColourOnAHollowBrushAndOthersTheirOwn) {
+    page.m_nDpi = 96;
+    ASSERT_TRUE(page.Create(IDD_SKIN_TEST_PAGE, &parent));
+    HDC dc = CreateCompatibleDC(nullptr);
+    struct Case {
+        int id;
+        bool skinned;
+    } cases[] = {{IDC_SKIN_TEST_LABEL, true}, {IDC_SKIN_TEST_PLAIN, false}};
+    for (const Case& c : cases) {
+        SetTextColor(dc, RGB(1, 2, 3));
+        SetBkMode(dc, OPAQUE);
+        auto brush = reinterpret_cast<HBRUSH>(
+            page.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(::GetDlgItem(page.m_hWnd, c.id))));
+        if (c.skinned) {
+            EXPECT_EQ(brush, GetStockObject(NULL_BRUSH));
+            EXPECT_EQ(GetTextColor(dc), RGB(119, 116, 81));
+            EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+        } else {
+            EXPECT_NE(brush, GetStockObject(NULL_BRUSH));
+            EXPECT_NE(GetTextColor(dc), RGB(119, 116, 81));
+        }
+    }
+    DeleteDC(dc);
+}
+
+TEST(SkinPictures, AreChosenByResolutionAndKeepTheirStraightAlpha) {
+    struct Case {
+        int dpi;
+        const char* logo;
+        const char* background;
+    } cases[] = {{96, "setLogo.png", "setAstbg.png"},
+                 {120, "setLogo_DPI_120.png", "setAstbg_DPI_120.png"},
+                 {144, "setLogo_DPI_144.png", "setAstbg_DPI_144.png"},
+                 {192, "setLogo_DPI_192.png", "setAstbg_DPI_192.png"},
+                 {110, "", ""}};
+    for (const Case& c : cases) {
+        EXPECT_STREQ(skin::LogoName(c.dpi), c.logo);
+        EXPECT_STREQ(skin::BackgroundName(c.dpi), c.background);
+    }
+    skin::SkinBitmap logo;
+    logo.reset(skin::LoadSkinBitmap(driver::OwnFolder(), skin::LogoName(96)));
+    ASSERT_TRUE(logo);
+    DIBSECTION section = {};
+    ASSERT_EQ(GetObjectA(logo.get(), sizeof section, &section), static_cast<int>(sizeof section));
+    EXPECT_EQ(section.dsBm.bmBitsPixel, 32);
+    EXPECT_EQ(skin::LoadSkinBitmap(driver::OwnFolder(), ""), nullptr) << "the folder itself";
+    EXPECT_EQ(skin::LoadSkinBitmap("C:\\nowhere", "setLogo.png"), nullptr);
+}
+
+}  // namespace
