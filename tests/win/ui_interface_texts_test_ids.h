@@ -1,0 +1,2 @@
+#pragma once
+#define IDD_TEXTS_TEST 600
