@@ -1,1 +1,67 @@
+// Resource ids of the start list, auto-connect, default card and general options pages, and of
+// the start entry and advanced settings dialogs they open.
 #pragma once
+
+// Templates.
+#define IDD_PAGE_START_LIST 129
+#define IDD_PAGE_AUTO_CONNECT 130
+#define IDD_PAGE_DEFAULT_CARD 131
+#define IDD_PAGE_GENERAL_OPTIONS 132
+#define IDD_AUTO_START 134
+#define IDD_DETAILS 152
+
+// The start entry dialog's commands; the menu that declares them is never shown.
+#define IDR_MENU_AUTO_START 146
+#define ID_MENU_AUTO_START_OK 32771
+#define ID_MENU_AUTO_START_CANCEL 32772
+#define ID_MENU_AUTO_START_CERTIFICATE 32773
+
+// Start list page.
+#define IDC_LIST_START_ENTRIES 1006
+#define IDC_BUTTON_ADD_ENTRY 1009
+#define IDC_BUTTON_REMOVE_ENTRY 1010
+#define IDC_BUTTON_MODIFY_ENTRY 1011
+#define IDC_STATIC_LAST_STARTED 1027
+#define IDC_STATIC_SEVERAL_STARTED 1028
+#define IDC_CHECK_AUTO_START 1029
+#define IDC_STATIC_START_LIST 1054
+
+// Auto-connect page.
+#define IDC_CHECK_AUTO_CONNECT 1020
+#define IDC_STATIC_AUTO_CONNECT 1046
+
+// Default card page.
+#define IDC_COMBO_DEFAULT_WIRELESS 1014
+#define IDC_COMBO_DEFAULT_WIRED 1015
+#define IDC_CHECK_DEFAULT_WIRELESS 1021
+#define IDC_CHECK_DEFAULT_WIRED 1022
+
+// General options page.
+#define IDC_RADIO_KOREAN 1012
+#define IDC_RADIO_ENGLISH 1013
+#define IDC_CHECK_TRAY_AT_BOOT 1024
+#define IDC_STATIC_LANGUAGE 1047
+#define IDC_BUTTON_DETAILS 1049
+#define IDC_CHECK_WZCSVC 1063
+#define IDC_CHECK_BROADCAST_AUTH 1076
+#define IDC_RADIO_TLS_12 1086
+#define IDC_RADIO_TLS_10 1088
+#define IDC_STATIC_SECURITY 1089
+#define IDC_CHECK_AUTO_PC_NAME 1090
+
+// Advanced settings dialog.
+#define IDC_CHECK_DEBUG_DATA 1050
+
+// Start entry dialog.
+#define IDC_COMBO_CARD 1030
+#define IDC_BUTTON_CARD 1031
+#define IDC_STATIC_CARD 1032
+#define IDC_COMBO_PROFILE 1033
+#define IDC_BUTTON_PROFILE 1034
+#define IDC_STATIC_PROFILE 1035
+#define IDC_EDIT_ID 1036
+#define IDC_STATIC_CREDENTIALS 1037
+#define IDC_STATIC_ID 1038
+#define IDC_BUTTON_CERTIFICATE 1039
+#define IDC_EDIT_PASSWORD 1040
+#define IDC_STATIC_PASSWORD 1041

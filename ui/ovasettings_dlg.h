@@ -1,15 +1,95 @@
-// The main settings dialog: the program's only top-level window.
+// The main settings dialog: the program's only top-level window. It registers itself so that a
+// second editor window gives way, reads the client's settings, fetches its interface texts,
+// creates the nine pages and gives a tab to each page that is switched on.
 #pragma once
 
 #include "afx/afxwin.h"
+#include "pages/page1_dlg.h"
+#include "pages/page2_dlg.h"
+#include "pages/page3_dlg.h"
+#include "pages/page4_dlg.h"
+#include "pages/page5_dlg.h"
+#include "pages/page6_dlg.h"
+#include "pages/page7_dlg.h"
+#include "pages/page8_dlg.h"
+#include "pages/page9_dlg.h"
 #include "res/resource.h"
+#include "ui/interface_texts.h"
+#include "ui/vorn_tab_ctrl.h"
 
-class COvaSettingsDlg : public CDialog {
+#include <memory>
+#include <string>
+#include <type_traits>
+
+class ModuleInterface;
+
+class COvaSettingsDlg : public CDialog, public TabChangeObserver {
 public:
     enum { IDD = IDD_OVASETTINGS_DIALOG };
 
     explicit COvaSettingsDlg(CWnd* pParent = nullptr);
 
+    // TabChangeObserver: only the page registered at a tab index hears its changes.
+    void OnTabActivated(int index, int pageID) override;
+    void OnTabDeactivating(int index, int pageID) override;
+
+    static constexpr int kPageCount = 9;
+    static constexpr int kOptionsSize = 1024;
+
+    int m_bRegistered = 0;
+    CPage1Dlg m_page1;  // start list
+    CPage2Dlg m_page2;  // auto-connect
+    CPage3Dlg m_page3;  // default card
+    CPage4Dlg m_page4;  // general options
+    CPage5Dlg m_page5;  // trusted root certificates
+    CPage6Dlg m_page6;  // Windows logon
+    CPage7Dlg m_page7;  // firewall policy
+    CPage8Dlg m_page8;  // wired/wireless switch
+    CPage9Dlg m_page9;  // start-up authentication
+    std::string m_strPageTitle[kPageTitleCount];
+    std::string m_strPageText[kPageTextCount];
+    char m_szOptions[kOptionsSize] = {};
+    int m_bDebugDataAtLoad = 0;
+    std::string m_strInstallDir;
+    // Page switches: start list, auto-connect, general options, trusted roots, Windows logon,
+    // firewall, wired/wireless switch, default card, start-up authentication.
+    int m_bShowPage[kPageCount] = {1, 1, 1, 1, 0, 0, 0, 0, 0};
+    CTabPageSSL* m_pTabPage[10] = {};
+    int m_nStartUpMode = 0;
+    std::string m_strVersion;
+    int m_nDpi = 96;
+    unsigned char m_bSiteIcon = 0;
+    CStatic m_staticVersion;
+    CButton m_buttonHelp;
+    CButton m_buttonCancel;
+    CButton m_buttonOk;
+    CVornTabCtrl m_tabPages;
+    HICON m_hIcon = nullptr;
+
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    const MessageMap* GetMessageMap() const override;
+
+private:
+    bool RegisterEditor();
+    void UnregisterEditor();
+    bool LoadSettings();
+    bool ReadSettings(ModuleInterface* store, DWORD* stopNumber);
+    void ChooseIcon();
+    void ShowVersionText();
+    void HandTextsToPages();
+    void CreatePages();
+    void AddTabs();
+
+    void OnHelp();
+    void OnPaint();
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    void OnDestroy();
+
+    struct IconDestroyer {
+        void operator()(HICON icon) const { DestroyIcon(icon); }
+    };
+    // the installation's icon file, when it is the window's icon
+    std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer> m_siteIcon;
 };

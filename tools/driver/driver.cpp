@@ -144,3 +144,59 @@ std::string OwnFolder() {
 }
 
 }  // namespace driver
+
+#include <tlhelp32.h>
+#include <winternl.h>
+
+namespace driver {
+
+std::vector<DWORD> ProcessesNamed(const char* exeName) {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, exeName) == 0) ids.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return ids;
+}
+
+std::string ProcessCommandLine(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return {};
+    std::string result;
+    // the command line lies in the process's parameters block, which its PEB points to
+    using QueryInformation = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<QueryInformation>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic = {};
+    PEB peb = {};
+    RTL_USER_PROCESS_PARAMETERS parameters = {};
+    SIZE_T got = 0;
+    if (query && query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) == 0 &&
+        ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof peb, &got) &&
+        ReadProcessMemory(process, peb.ProcessParameters, &parameters, sizeof parameters, &got)) {
+        std::wstring line(parameters.CommandLine.Length / sizeof(wchar_t), L'\0');
+        if (ReadProcessMemory(process, parameters.CommandLine.Buffer, line.data(),
+                              parameters.CommandLine.Length, &got)) {
+            int n = WideCharToMultiByte(CP_ACP, 0, line.c_str(), static_cast<int>(line.size()),
+                                        nullptr, 0, nullptr, nullptr);
+            result.assign(static_cast<size_t>(n), '\0');
+            WideCharToMultiByte(CP_ACP, 0, line.c_str(), static_cast<int>(line.size()),
+                                result.data(), n, nullptr, nullptr);
+        }
+    }
+    CloseHandle(process);
+    return result;
+}
+
+void EndProcess(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    if (!process) return;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+}
+
+}  // namespace driver

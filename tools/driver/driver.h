@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace driver {
 
@@ -35,5 +36,16 @@ void Click(HWND dialog, int id);
 
 // The folder of this program (no trailing backslash), where the build's programs lie.
 std::string OwnFolder();
+
+}  // namespace driver
+
+namespace driver {
+
+// The processes whose executable file name is EXE_NAME (case ignored), by id.
+std::vector<DWORD> ProcessesNamed(const char* exeName);
+// The command line another process was started with, read from its own memory.
+std::string ProcessCommandLine(DWORD pid);
+// Ends process PID and waits for it.
+void EndProcess(DWORD pid);
 
 }  // namespace driver

@@ -1,0 +1,42 @@
+#include "pages/page1_dlg.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Caption {
+    int id;
+    CPage1Dlg::Text text;
+};
+
+constexpr Caption kCaptions[] = {
+    {IDC_CHECK_AUTO_START, CPage1Dlg::kTextAutoStart},
+    {IDC_STATIC_START_LIST, CPage1Dlg::kTextExplanation},
+    {IDC_BUTTON_ADD_ENTRY, CPage1Dlg::kTextAdd},
+    {IDC_BUTTON_REMOVE_ENTRY, CPage1Dlg::kTextRemove},
+    {IDC_BUTTON_MODIFY_ENTRY, CPage1Dlg::kTextModify},
+};
+
+// What a locked page keeps the user from changing.
+constexpr int kEditingControls[] = {IDC_CHECK_AUTO_START, IDC_LIST_START_ENTRIES,
+                                    IDC_BUTTON_ADD_ENTRY, IDC_BUTTON_REMOVE_ENTRY,
+                                    IDC_BUTTON_MODIFY_ENTRY};
+
+}  // namespace
+
+CPage1Dlg::CPage1Dlg()
+    : CSkinnedPage(IDD, {IDC_LIST_START_ENTRIES, IDC_CHECK_AUTO_START, IDC_STATIC_START_LIST}) {}
+
+void CPage1Dlg::SetInterfaceTexts(const std::string* texts) {
+    std::copy(texts, texts + kTextCount, m_strText.begin());
+}
+
+BOOL CPage1Dlg::OnInitDialog() {
+    CSkinnedPage::OnInitDialog();
+    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    if (m_bLocked) {
+        for (int id : kEditingControls) GetDlgItem(id)->EnableWindow(FALSE);
+    }
+    LoadLogo();
+    return TRUE;
+}

@@ -1,0 +1,37 @@
+#include "pages/page6_dlg.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Caption {
+    int id;
+    CPage6Dlg::Text text;
+};
+
+constexpr Caption kCaptions[] = {
+    {IDC_CHECK_WINDOWS_LOGON, CPage6Dlg::kTextUseLogon},
+    {IDC_STATIC_LOGON_CARD, CPage6Dlg::kTextCard},
+    {IDC_STATIC_LOGON_PROFILE, CPage6Dlg::kTextProfile},
+    {IDC_STATIC_LOGON_WAIT, CPage6Dlg::kTextWait},
+    {IDC_STATIC_LOGON_SECONDS, CPage6Dlg::kTextSeconds},
+};
+
+}  // namespace
+
+// Everything but the wait-time edit is drawn in the skin colour.
+CPage6Dlg::CPage6Dlg()
+    : CSkinnedPage(IDD, {IDC_CHECK_WINDOWS_LOGON, IDC_STATIC_LOGON_CARD, IDC_COMBO_LOGON_CARD,
+                         IDC_STATIC_LOGON_PROFILE, IDC_COMBO_LOGON_PROFILE, IDC_STATIC_LOGON_WAIT,
+                         IDC_STATIC_LOGON_SECONDS}) {}
+
+void CPage6Dlg::SetInterfaceTexts(const std::string* texts) {
+    std::copy(texts, texts + kTextCount, m_strText.begin());
+}
+
+BOOL CPage6Dlg::OnInitDialog() {
+    CSkinnedPage::OnInitDialog();
+    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    LoadLogo();
+    return TRUE;
+}

@@ -1,0 +1,41 @@
+// The wired/wireless switch page: whether the client switches between a wired and a wireless
+// connection by itself, whether it tells the user, and the profiles and cards it switches with.
+#pragma once
+
+#include "res/resource.h"
+#include "ui/skinned_page.h"
+
+#include <array>
+#include <string>
+
+class CPage8Dlg : public CSkinnedPage {
+public:
+    enum { IDD = IDD_PAGE_SWITCH };
+
+    // The page's interface texts, in the order the main dialog keeps them.
+    enum Text {
+        kTextAutoSwitch,       // text 252, checkbox 1066
+        kTextNotice,           // text 253, checkbox 1067
+        kTextWiredProfile,     // text 254, label 1072
+        kTextWirelessProfile,  // text 255, label 1073
+        kTextWiredCard,        // text 256, label 1074
+        kTextWirelessCard,     // text 257, label 1075
+        kTextCount
+    };
+
+    CPage8Dlg();
+
+    // Copies kTextCount texts.
+    void SetInterfaceTexts(const std::string* texts);
+
+    std::array<std::string, kTextCount> m_strText;
+    int m_nAutoSwitch = 0;             // non-zero: switching is on
+    int m_nUserNotice = 0;             // 1: the user is told when the client switches to wireless
+    std::string m_strWireProfile;      // full path of the wired profile
+    std::string m_strWirelessProfile;  // full path of the wireless profile
+    std::string m_strWireCard;         // name of the wired card
+    std::string m_strWirelessCard;     // name of the wireless card
+
+protected:
+    BOOL OnInitDialog() override;
+};

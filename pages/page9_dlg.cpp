@@ -1,0 +1,37 @@
+#include "pages/page9_dlg.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Caption {
+    int id;
+    CPage9Dlg::Text text;
+};
+
+constexpr Caption kCaptions[] = {
+    {IDC_RADIO_STARTUP_WIRED, CPage9Dlg::kTextWired},
+    {IDC_RADIO_STARTUP_WIRELESS, CPage9Dlg::kTextWireless},
+    {IDC_STATIC_STARTUP_WIRED, CPage9Dlg::kTextWiredProfile},
+    {IDC_STATIC_STARTUP_WIRELESS, CPage9Dlg::kTextWirelessProfile},
+    {IDC_CHECK_STARTUP_AUTH, CPage9Dlg::kTextStartUpAuth},
+};
+
+}  // namespace
+
+CPage9Dlg::CPage9Dlg()
+    : CSkinnedPage(
+          IDD, {IDC_RADIO_STARTUP_WIRED, IDC_RADIO_STARTUP_WIRELESS, IDC_COMBO_STARTUP_WIRED,
+                IDC_COMBO_STARTUP_WIRELESS, IDC_STATIC_STARTUP_WIRED, IDC_STATIC_STARTUP_WIRELESS,
+                IDC_CHECK_STARTUP_AUTH}) {}
+
+void CPage9Dlg::SetInterfaceTexts(const std::string* texts) {
+    std::copy(texts, texts + kTextCount, m_strText.begin());
+}
+
+BOOL CPage9Dlg::OnInitDialog() {
+    CSkinnedPage::OnInitDialog();
+    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    LoadLogo();
+    return TRUE;
+}

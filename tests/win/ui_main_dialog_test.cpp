@@ -1,0 +1,289 @@
+// The main settings dialog as its users meet it, on a freshly reset simulated client: the tabs
+// it shows and their order, the lock mask, the settings it reads and what a failing one does,
+// the registration that keeps a second editor out, the version text, the icon and Help.
+#include "app/ansi_text.h"
+#include "app/message_box.h"
+#include "client/loaded_module.h"
+#include "tools/driver/driver.h"
+#include "ui/ovasettings_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+::testing::AssertionResult Ovasim(const std::string& arguments) {
+    std::string out;
+    int code = driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments, &out);
+    if (code == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "ovasim " << arguments << " exited with " << code
+                                         << " (error " << GetLastError() << "): " << out;
+}
+
+std::string Text(unsigned number) {
+    LoadedModule module("OvaText.dll");
+    char text[1024] = {};
+    DWORD size = sizeof text, cell = number, status = 0;
+    module.object()->Invoke(1, &cell, text, &size, &status);
+    return text;
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text - 1);
+    return text;
+}
+
+bool EditorRegistered() {
+    LoadedModule module("OvaShMem.dll");
+    unsigned long long window = 0;
+    DWORD scratch = 0, status = 0;
+    return module.object()->Invoke(4, const_cast<char*>("OvaSettings"), &window, nullptr, nullptr,
+                                   nullptr, nullptr, nullptr, &scratch, &scratch, &scratch,
+                                   &scratch, &scratch, &status) != 0;
+}
+
+struct Box {
+    HWND owner;
+    std::string title;
+};
+
+// Runs the dialog modally; once it is up, INSPECT looks at it, then Cancel closes it.
+// Returns whether the dialog came up at all.
+COvaSettingsDlg* g_dialog = nullptr;
+std::function<void(COvaSettingsDlg&)> g_inspect;
+bool g_inspected = false;
+
+void CALLBACK InspectThenCancel(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (!g_dialog->m_hWnd || !IsWindowVisible(g_dialog->m_hWnd)) return;
+    g_inspected = true;
+    if (g_inspect) g_inspect(*g_dialog);
+    PostMessageA(g_dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+}
+
+class MainDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Ovasim("reset --english"));
+        SetMessageBoxRecorder(
+            [this](HWND owner, const std::string&, const std::string& title, UINT) {
+                boxes.push_back({owner, title});
+                return IDOK;
+            });
+    }
+    void TearDown() override { SetMessageBoxRecorder(nullptr); }
+
+    bool Run(std::function<void(COvaSettingsDlg&)> inspect = nullptr) {
+        COvaSettingsDlg dialog;
+        g_dialog = &dialog;
+        g_inspect = std::move(inspect);
+        g_inspected = false;
+        UINT_PTR timer = SetTimer(nullptr, 0, 50, InspectThenCancel);
+        dialog.DoModal();
+        KillTimer(nullptr, timer);
+        g_dialog = nullptr;
+        return g_inspected;
+    }
+
+    static std::vector<std::string> TabTitles(COvaSettingsDlg& dialog) {
+        std::vector<std::string> titles;
+        for (int i = 0; i < dialog.m_tabPages.GetItemCount(); ++i) {
+            char text[256] = {};
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text - 1;
+            dialog.m_tabPages.SendMessage(TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+            titles.push_back(text);
+        }
+        return titles;
+    }
+    static std::vector<std::string> Texts(std::initializer_list<unsigned> numbers) {
+        std::vector<std::string> texts;
+        for (unsigned n : numbers) texts.push_back(Text(n));
+        return texts;
+    }
+    std::vector<std::string> BoxTitles() const {
+        std::vector<std::string> titles;
+        for (const Box& b : boxes) titles.push_back(b.title);
+        return titles;
+    }
+
+    std::vector<Box> boxes;
+};
+
+TEST_F(MainDialog, WithEverySwitchOnTheTabsComeInTheirFixedOrder) {
+    ASSERT_TRUE(Ovasim("set-item 77 --int 1"));
+    ASSERT_TRUE(Ovasim("set-item 813 --int 1"));
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        EXPECT_EQ(TabTitles(d), Texts({201, 202, 203, 229, 204, 241, 250, 251, 259}));
+        EXPECT_EQ(WindowText(d.m_hWnd), Text(239));
+        EXPECT_EQ(d.m_pTabPage[6], &d.m_page7) << "the firewall page at its own tab index";
+        EXPECT_TRUE(IsWindowVisible(d.m_page1.m_hWnd));
+        EXPECT_FALSE(IsWindowVisible(d.m_page2.m_hWnd));
+    }));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
+    struct Case {
+        const char* mask;
+        int logonTab;
+        std::vector<unsigned> titles;
+        std::vector<bool> locked;  // pages 1..5
+        int firewallIndex;
+    } cases[] = {
+        {"00111", 0, {203, 229, 204, 250, 251, 259}, {true, true, false, false, false}, 3},
+        {"10111",
+         1,
+         {201, 203, 229, 204, 241, 250, 251, 259},
+         {false, true, false, false, false},
+         5},
+        {"11011",
+         1,
+         {201, 202, 203, 229, 204, 241, 250, 251, 259},
+         {false, false, true, false, false},
+         6},
+        {"1",
+         1,
+         {201, 202, 203, 229, 204, 241, 250, 251, 259},
+         {false, false, false, false, false},
+         6},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Ovasim(std::string("set-item 50 --text ") + c.mask));
+        ASSERT_TRUE(Ovasim("set-item 77 --int " + std::to_string(c.logonTab)));
+        ASSERT_TRUE(Run([&c](COvaSettingsDlg& d) {
+            std::vector<std::string> expected;
+            for (unsigned n : c.titles) expected.push_back(Text(n));
+            EXPECT_EQ(TabTitles(d), expected) << c.mask;
+            const int locked[] = {d.m_page1.m_bLocked, d.m_page2.m_bLocked, d.m_page3.m_bLocked,
+                                  d.m_page4.m_bLocked, d.m_page5.m_bLocked};
+            for (int i = 0; i < 5; ++i) EXPECT_EQ(locked[i] != 0, c.locked[i]) << c.mask << i;
+            for (CWnd* page : std::initializer_list<CWnd*>{&d.m_page1, &d.m_page2, &d.m_page6})
+                EXPECT_TRUE(IsWindow(page->m_hWnd)) << "every page exists";
+            EXPECT_EQ(d.m_pTabPage[c.firewallIndex], &d.m_page7) << c.mask;
+        })) << c.mask;
+    }
+}
+
+TEST_F(MainDialog, ARequiredItemThatFailsClosesTheEditorWithItsStatus) {
+    for (unsigned item : {72u, 41u, 43u, 44u, 45u, 46u, 47u, 49u, 905u, 907u, 908u, 909u, 50u, 74u,
+                          103u, 104u, 130u}) {
+        ASSERT_TRUE(Ovasim("fixture FailItems " + std::to_string(item) + "=9033"));
+        boxes.clear();
+        EXPECT_FALSE(Run()) << item;
+        std::string expected = item == 130 ? "Error - (8112)" : "Error - (9033)";
+        EXPECT_EQ(BoxTitles(), std::vector<std::string>{expected}) << item;
+        EXPECT_FALSE(EditorRegistered()) << "unregistered when the window went";
+    }
+}
+
+TEST_F(MainDialog, AnOptionalItemThatFailsTakesItsDefault) {
+    ASSERT_TRUE(Ovasim("set-item 77 --int 1"));
+    ASSERT_TRUE(Ovasim("set-item 813 --int 1"));
+    ASSERT_TRUE(Ovasim("set-item 78 --int 0"));
+    ASSERT_TRUE(Ovasim("set-item 40 --int 1"));
+    ASSERT_TRUE(
+        Ovasim("fixture FailItems 77=9033;78=9033;79=9033;80=9033;40=9033;813=9033;902=9033"));
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        // logon and start-up default to hidden, firewall, switch and default card to shown
+        EXPECT_EQ(TabTitles(d), Texts({201, 202, 203, 229, 204, 250, 251}));
+        EXPECT_EQ(d.m_page4.m_bBroadcastAuth, 0);
+        EXPECT_EQ(d.m_strVersion, "");
+    }));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainDialog, MissingHelpTextHidesHelpAndAnyOtherMissingTextClosesBeforeAPageShows) {
+    ASSERT_TRUE(Ovasim("fixture MissingTexts 207"));
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        EXPECT_FALSE(IsWindowVisible(::GetDlgItem(d.m_hWnd, IDC_BUTTON_HELP)));
+    }));
+    EXPECT_TRUE(boxes.empty());
+
+    ASSERT_TRUE(Ovasim("fixture MissingTexts 230"));
+    COvaSettingsDlg* seen = nullptr;
+    EXPECT_FALSE(Run([&seen](COvaSettingsDlg& d) { seen = &d; }));
+    EXPECT_EQ(BoxTitles(), std::vector<std::string>{"Error - (9001)"});
+    EXPECT_EQ(seen, nullptr);
+}
+
+TEST_F(MainDialog, AnotherRegisteredEditorMakesThisOneGiveWayWith8051) {
+    ASSERT_TRUE(Ovasim("register-editor"));
+    EXPECT_FALSE(Run());
+    ASSERT_TRUE(Ovasim("unregister-editor"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Information - (8051)");
+    EXPECT_NE(boxes[0].owner, nullptr) << "owned by the dialog";
+
+    ASSERT_TRUE(Ovasim("set-item 49 --int 0"));
+    ASSERT_TRUE(Ovasim("register-editor"));
+    boxes.clear();
+    EXPECT_FALSE(Run());
+    ASSERT_TRUE(Ovasim("unregister-editor"));
+    EXPECT_EQ(BoxTitles(), std::vector<std::string>{Utf8ToCodePage("알림 - (8051)")});
+}
+
+TEST_F(MainDialog, IsRegisteredWhileOpenAndNotAfterCancel) {
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        EXPECT_EQ(d.m_bRegistered, 1);
+        EXPECT_TRUE(EditorRegistered());
+    }));
+    EXPECT_FALSE(EditorRegistered());
+}
+
+TEST_F(MainDialog, VersionTextOfOneCharacterGivesWayToVersionTxt) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    } cases[] = {{"X", "Ovanta 6.0.1"}, {"\"Ovanta 7 site\"", "Ovanta 7 site"}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Ovasim(std::string("set-item 902 --text ") + c.stored));
+        ASSERT_TRUE(Run([&c](COvaSettingsDlg& d) {
+            std::string shown = WindowText(::GetDlgItem(d.m_hWnd, IDC_STATIC_VERSION));
+            EXPECT_EQ(shown.substr(0, std::string(c.shown).size()), c.shown);
+        }));
+    }
+}
+
+TEST_F(MainDialog, SiteIconFlagUsesTheInstallationsIconOrFallsBackSilently) {
+    ASSERT_TRUE(Ovasim("set-item 907 --int 1"));
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        EXPECT_NE(d.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(d.m_hIcon));
+    }));
+    DeleteFileA("C:\\Program Files\\Ovanta\\Img\\SiteVersionWireless.ico");
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        EXPECT_EQ(d.SendMessage(WM_GETICON, ICON_BIG), reinterpret_cast<LRESULT>(d.m_hIcon));
+        EXPECT_EQ(d.SendMessage(WM_GETICON, ICON_SMALL), reinterpret_cast<LRESULT>(d.m_hIcon));
+    }));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
+    for (DWORD pid : driver::ProcessesNamed("hh.exe")) driver::EndProcess(pid);
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_HELP, BN_CLICKED));
+    }));
+    EXPECT_TRUE(boxes.empty());
+    std::vector<DWORD> viewers;
+    for (int i = 0; i < 100 && viewers.empty(); ++i, Sleep(50))
+        viewers = driver::ProcessesNamed("hh.exe");
+    ASSERT_EQ(viewers.size(), 1u);
+    EXPECT_EQ(driver::ProcessCommandLine(viewers[0]),
+              "hh C:\\Program Files\\Ovanta\\OvaHelp.chm::/OvantaMain.htm");
+    driver::EndProcess(viewers[0]);
+
+    DeleteFileA("C:\\Program Files\\Ovanta\\OvaHelp.chm");
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_HELP, BN_CLICKED));
+    }));
+    EXPECT_EQ(BoxTitles(), std::vector<std::string>{"Error - (8009)"});
+    EXPECT_TRUE(driver::ProcessesNamed("hh.exe").empty());
+}
+
+}  // namespace
