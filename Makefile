@@ -1,10 +1,12 @@
 # The two commands of the project:
 #   make run    opens OvaSettings under Wine against the simulated Ovanta client
 #   make test   builds everything and runs every test tier
-.PHONY: run test format
+.PHONY: run test shots format
 run:
 	@tools/run
 test:
 	@tools/test
+shots:
+	@tools/shots
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

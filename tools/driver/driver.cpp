@@ -145,6 +145,7 @@ std::string OwnFolder() {
 
 }  // namespace driver
 
+#include <commctrl.h>
 #include <tlhelp32.h>
 #include <winternl.h>
 
@@ -197,6 +198,25 @@ void EndProcess(DWORD pid) {
     TerminateProcess(process, 1);
     WaitForSingleObject(process, 10000);
     CloseHandle(process);
+}
+
+}  // namespace driver
+
+namespace driver {
+
+bool SelectTab(HWND dialog, int id, int index) {
+    HWND tab = GetDlgItem(dialog, id);
+    if (!tab) return false;
+    int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    if (index < 0 || index >= count) return false;
+    for (int tries = 0; tries < 2 * count; ++tries) {
+        int current = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+        if (current == index) return true;
+        WPARAM key = current < index ? VK_RIGHT : VK_LEFT;
+        SendMessageA(tab, WM_KEYDOWN, key, 0);
+        SendMessageA(tab, WM_KEYUP, key, 0xC0000001);
+    }
+    return static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0)) == index;
 }
 
 }  // namespace driver

@@ -45,6 +45,9 @@ namespace driver {
 std::vector<DWORD> ProcessesNamed(const char* exeName);
 // The command line another process was started with, read from its own memory.
 std::string ProcessCommandLine(DWORD pid);
+// Selects tab INDEX of the tab control ID in DIALOG with the arrow keys, as a user would: the
+// control's own notifications go out (TCM_SETCURSEL would send none). True when it got there.
+bool SelectTab(HWND dialog, int id, int index);
 // Ends process PID and waits for it.
 void EndProcess(DWORD pid);
 

@@ -3,6 +3,8 @@
 //                                      "pid hwnd left top width height"; the program goes on
 //   ovadriver click HWND ID            presses button ID of window HWND
 //   ovadriver text HWND [ID]           prints the text of the window or of its control ID
+//   ovadriver tab HWND ID N            selects tab N of tab control ID the way a user does
+//                                      (arrow keys), so that the pages hear the change
 #include "tools/driver/driver.h"
 
 #include <cstdio>
@@ -52,7 +54,11 @@ int main(int argc, char** argv) {
                                      : driver::WindowText(window).c_str());
         return 0;
     }
+    if (verb == "tab" && argc == 5)
+        return driver::SelectTab(ParseWindow(argv[2]), std::atoi(argv[3]), std::atoi(argv[4])) ? 0
+                                                                                               : 1;
     std::fprintf(stderr,
-                 "usage: ovadriver open PROGRAM [SECONDS] | click HWND ID | text HWND [ID]\n");
+                 "usage: ovadriver open PROGRAM [SECONDS] | click HWND ID | text HWND [ID] | tab "
+                 "HWND ID N\n");
     return 2;
 }
