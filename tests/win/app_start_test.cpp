@@ -4,6 +4,7 @@
 #include "app/ovasettings_app.h"
 #include "app/winsock_seam.h"
 #include "tests/win/client_state.h"
+#include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -112,6 +113,8 @@ LRESULT CALLBACK CloseOnActivate(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMutex) {
+    // the dialog reads a real installation's settings
+    ASSERT_EQ(driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" reset --english"), 0);
     for (WPARAM closeWith : {IDCANCEL, IDOK}) {
         journalBefore = JournalOfThisProcess().size();
         g_closeWith = closeWith;
