@@ -22,21 +22,8 @@ std::string WithoutJournal(const std::string& json) {
     return state.dump(1);
 }
 
-std::vector<JournalEntry> Journal(DWORD pid) {
-    std::ifstream file("C:\\Program Files\\Ovanta\\ovacli-journal.txt");
-    std::vector<JournalEntry> entries;
-    std::string line;
-    while (std::getline(file, line)) {
-        JournalEntry e{};
-        char operation[64] = {};
-        if (std::sscanf(line.c_str(), "%lu %63s 0x%llx %lld", &e.pid, operation, &e.handle,
-                        &e.result) == 4 &&
-            e.pid == pid) {
-            e.operation = operation;
-            entries.push_back(e);
-        }
-    }
-    return entries;
+std::vector<testing_client::JournalEntry> Journal(DWORD pid) {
+    return testing_client::JournalOf("C:\\Program Files\\Ovanta\\ovacli-journal.txt", pid);
 }
 
 std::string Ansi(const char* utf8) {

@@ -2,6 +2,7 @@
 // its journal, and start the installed editor.
 #pragma once
 
+#include "tests/win/client_state.h"
 #include "tools/driver/driver.h"
 
 #include <string>
@@ -15,14 +16,8 @@ constexpr DWORD kWindowTimeoutMs = 30000;
 // Runs "ovasim ARGUMENTS" from the build's folder; true when it exits with 0.
 bool Ovasim(const std::string& arguments);
 
-struct JournalEntry {
-    unsigned long pid;
-    std::string operation;
-    unsigned long long handle;
-    long long result;
-};
 // The installed client library's journal lines of process PID.
-std::vector<JournalEntry> Journal(DWORD pid);
+std::vector<testing_client::JournalEntry> Journal(DWORD pid);
 
 // "ovasim dump" into *JSON; true when it succeeded.
 bool OvasimDump(std::string* json);

@@ -1,9 +1,9 @@
 #include "tests/win/client_state.h"
 
+#include "client/loaded_module.h"
 #include "sim/common/sim_state.h"
 #include "store/registry_schema.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -34,25 +34,33 @@ void SetLanguage(DWORD language) {
                    reinterpret_cast<const BYTE*>(&language), sizeof language);
 }
 
+std::vector<JournalEntry> JournalOf(const std::string& path, DWORD pid) {
+    std::ifstream file(path);
+    std::vector<JournalEntry> entries;
+    std::string line;
+    while (std::getline(file, line)) {
+        auto entry = ovasim::ParseJournalLine(line);
+        if (entry && entry->pid == pid) entries.push_back(*entry);
+    }
+    return entries;
+}
+
 std::vector<JournalEntry> JournalOfThisProcess() {
     // the journal lies beside ovacli.dll, which the tests load from their own folder
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, MAX_PATH - 1);
     std::string path(exe);
     path = path.substr(0, path.find_last_of('\\')) + "\\ovacli-journal.txt";
-    std::ifstream file(path);
-    std::vector<JournalEntry> entries;
-    std::string line;
-    while (std::getline(file, line)) {
-        JournalEntry e{};
-        char operation[64] = {};
-        if (std::sscanf(line.c_str(), "%lu %63s 0x%llx %lld", &e.pid, operation, &e.handle,
-                        &e.result) != 4)
-            continue;
-        e.operation = operation;
-        if (e.pid == GetCurrentProcessId()) entries.push_back(e);
-    }
-    return entries;
+    return JournalOf(path, GetCurrentProcessId());
+}
+
+std::string InterfaceText(unsigned number) {
+    LoadedModule module("OvaText.dll");
+    if (!module.ready()) return {};
+    char text[1024] = {};
+    DWORD size = sizeof text, cell = number, status = 0;
+    module.object()->Invoke(1, &cell, text, &size, &status);
+    return text;
 }
 
 }  // namespace testing_client

@@ -2,6 +2,8 @@
 // language, and the journal of the client library's calls.
 #pragma once
 
+#include "sim/ovasim/ovasim_text.h"
+
 #include <windows.h>
 
 #include <string>
@@ -14,14 +16,14 @@ void SetFixtureDword(const char* name, DWORD value);
 void ClearFixtures();
 void SetLanguage(DWORD language);  // 0 Korean, 1 English
 
-struct JournalEntry {
-    unsigned long pid;
-    std::string operation;
-    unsigned long long handle;
-    long long result;
-};
-// The journal lines of this process, in order.
+using JournalEntry = ovasim::JournalLine;
+// The lines of process PID in the journal at PATH, in order.
+std::vector<JournalEntry> JournalOf(const std::string& path, DWORD pid);
+// The journal lines of this process, in order, from the journal beside the test program.
 std::vector<JournalEntry> JournalOfThisProcess();
+
+// Interface text NUMBER (command 1) as the text module answers it now.
+std::string InterfaceText(unsigned number);
 
 // Clears fixtures and sets the language on construction, and clears fixtures again at the end.
 class ScopedClient {

@@ -13,11 +13,7 @@
 namespace {
 
 std::string Text(unsigned number) {
-    LoadedModule module("OvaText.dll");
-    char text[1024] = {};
-    DWORD size = sizeof text, cell = number, status = 0;
-    module.object()->Invoke(1, &cell, text, &size, &status);
-    return text;
+    return testing_client::InterfaceText(number);
 }
 
 std::string TextOf(HWND window) {

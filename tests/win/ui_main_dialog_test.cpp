@@ -4,6 +4,7 @@
 #include "app/ansi_text.h"
 #include "app/message_box.h"
 #include "client/loaded_module.h"
+#include "tests/win/client_state.h"
 #include "tools/driver/driver.h"
 #include "ui/ovasettings_dlg.h"
 
@@ -24,11 +25,7 @@ namespace {
 }
 
 std::string Text(unsigned number) {
-    LoadedModule module("OvaText.dll");
-    char text[1024] = {};
-    DWORD size = sizeof text, cell = number, status = 0;
-    module.object()->Invoke(1, &cell, text, &size, &status);
-    return text;
+    return testing_client::InterfaceText(number);
 }
 
 std::string WindowText(HWND window) {
