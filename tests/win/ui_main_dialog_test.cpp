@@ -283,4 +283,20 @@ TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     EXPECT_TRUE(driver::ProcessesNamed("hh.exe").empty());
 }
 
+TEST_F(MainDialog, EveryPageShowsTheTextsHandedToItInItsOwnControls) {
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        struct Case {
+            CWnd* page;
+            int control;
+            unsigned text;
+        } cases[] = {{&d.m_page1, 1029, 213}, {&d.m_page1, 1011, 218}, {&d.m_page2, 1020, 219},
+                     {&d.m_page3, 1022, 222}, {&d.m_page4, 1047, 225}, {&d.m_page4, 1090, 280},
+                     {&d.m_page5, 1042, 230}, {&d.m_page6, 1061, 246}, {&d.m_page8, 1066, 252},
+                     {&d.m_page8, 1075, 257}, {&d.m_page9, 1078, 260}, {&d.m_page9, 1087, 264}};
+        for (const Case& c : cases)
+            EXPECT_EQ(WindowText(::GetDlgItem(c.page->m_hWnd, c.control)), Text(c.text))
+                << c.control;
+    }));
+}
+
 }  // namespace
