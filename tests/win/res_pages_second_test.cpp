@@ -8,7 +8,7 @@
 #include "pages/page7_dlg.h"
 #include "pages/page8_dlg.h"
 #include "pages/page9_dlg.h"
-#include "tests/win/afx_test_support.h"
+#include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
@@ -16,10 +16,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -27,19 +27,8 @@
 
 namespace {
 
-// What a control is, as its window class and the type bits of its style tell.
-enum class Kind { Checkbox, Radio, PushButton, Label, ListView, EditCombo, ListCombo, Edit };
+using namespace templates;
 
-struct Control {
-    int id;
-    Kind kind;
-    int x, y, cx, cy;        // dialog units
-    DWORD style;             // bits that must be set besides the kind's
-    const wchar_t* caption;  // the template's caption
-};
-
-constexpr DWORD kTab = WS_TABSTOP;
-constexpr DWORD kGroup = WS_GROUP;
 constexpr DWORD kDropList = WS_VSCROLL | kTab;
 
 // Each table lists the template's controls in their order in the template: the tab order, and
@@ -103,222 +92,24 @@ const Template kTemplates[] = {
     {"start-up authentication page", 161, &kStartUpControls},
 };
 
-const char* ClassOf(Kind kind) {
-    switch (kind) {
-        case Kind::Checkbox:
-        case Kind::Radio:
-        case Kind::PushButton:
-            return "Button";
-        case Kind::Label:
-            return "Static";
-        case Kind::ListView:
-            return "SysListView32";
-        case Kind::EditCombo:
-        case Kind::ListCombo:
-            return "ComboBox";
-        case Kind::Edit:
-            return "Edit";
-    }
-    return "";
-}
-
-// Whether the type bits of the style make the control that kind.
-bool IsOfKind(Kind kind, DWORD style) {
-    switch (kind) {
-        case Kind::Checkbox:
-            return (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-        case Kind::Radio:
-            return (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-        case Kind::PushButton:
-            // the dialog manager moves the default-button bit to the focused push button
-            return (style & BS_TYPEMASK) == BS_PUSHBUTTON ||
-                   (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-        case Kind::Label:
-            return (style & SS_TYPEMASK) == SS_LEFT;
-        case Kind::ListView:
-            return (style & LVS_TYPEMASK) == LVS_REPORT;
-        case Kind::EditCombo:
-            return (style & 3) == CBS_DROPDOWN;
-        case Kind::ListCombo:
-            return (style & 3) == CBS_DROPDOWNLIST;
-        case Kind::Edit:
-            return (style & (ES_MULTILINE | ES_PASSWORD | ES_READONLY | ES_NUMBER)) == 0;
-    }
-    return false;
-}
-
-bool HasStyle(HWND window, DWORD bits) {
-    return (static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & bits) == bits;
-}
-
-std::wstring WideText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
-std::string ClassName(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-// The place the dialog manager gives a control of the template: it converts the position and
-// the size each on their own, so the right edge is not the converted x + cx.
-RECT InDialogUnits(HWND dialog, int x, int y, int cx, int cy) {
-    RECT rect = {x, y, cx, cy};
-    MapDialogRect(dialog, &rect);
-    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
-}
-
-RECT PlaceInParent(HWND control) {
-    RECT rect = {};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-// A template alone, made by the dialog manager without any class of the program.
-INT_PTR CALLBACK BareDialogProc(HWND, UINT, WPARAM, LPARAM) {
-    return FALSE;
-}
-
 // A hidden top-level window that parents the pages, as the main dialog does.
-class PagesSecond : public ::testing::Test {
-protected:
-    void SetUp() override {
-        InitTestControls();
-        host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
-                               nullptr, nullptr);
-        ASSERT_NE(host, nullptr);
-        parent.Attach(host);
-    }
-    void TearDown() override {
-        parent.Detach();
-        DestroyWindow(host);
-    }
-
-    HWND MakeBare(int id) const {
-        return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), host,
-                                  BareDialogProc, 0);
-    }
-
-    HWND host = nullptr;
-    CWnd parent;
-};
+class PagesSecond : public PageHost {};
 
 // The templates.
-
-// A control as the template resource itself describes it (DLGITEMTEMPLATEEX).
-struct TemplateItem {
-    int id;
-    DWORD style;
-    int x, y, cx, cy;
-};
-
-struct TemplateResource {
-    DWORD style = 0;
-    int cx = 0, cy = 0;
-    std::wstring font;
-    std::vector<TemplateItem> items;
-};
-
-// Steps over a name or ordinal field of a template: 0, 0xFFFF and a number, or a string.
-const WORD* SkipNameOrOrdinal(const WORD* p) {
-    if (*p == 0) return p + 1;
-    if (*p == 0xFFFF) return p + 2;
-    while (*p != 0) ++p;
-    return p + 1;
-}
-
-const WORD* AlignToDword(const WORD* p, const void* start) {
-    const auto offset = reinterpret_cast<const BYTE*>(p) - static_cast<const BYTE*>(start);
-    return reinterpret_cast<const WORD*>(static_cast<const BYTE*>(start) + ((offset + 3) & ~3));
-}
-
-TemplateResource ReadTemplate(int id) {
-    TemplateResource result;
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));  // dialog
-    if (found == nullptr) return result;
-    const void* start = LockResource(LoadResource(module, found));
-    const auto* p = static_cast<const WORD*>(start);
-    if (p[0] != 1 || p[1] != 0xFFFF) return result;  // not a DIALOGEX
-    DWORD value = 0;
-    std::memcpy(&value, p + 6, sizeof value);
-    result.style = value;
-    const WORD count = p[8];
-    result.cx = static_cast<short>(p[11]);
-    result.cy = static_cast<short>(p[12]);
-    p = SkipNameOrOrdinal(SkipNameOrOrdinal(p + 13));  // menu, class
-    p = SkipNameOrOrdinal(p);                          // caption
-    if (result.style & DS_SETFONT) {
-        p += 3;  // point size, weight, italic and character set
-        for (; *p != 0; ++p) result.font += static_cast<wchar_t>(*p);
-        ++p;
-    }
-    for (WORD i = 0; i < count; ++i) {
-        p = AlignToDword(p, start);
-        TemplateItem item = {};
-        std::memcpy(&value, p + 4, sizeof value);
-        item.style = value;
-        item.x = static_cast<short>(p[6]);
-        item.y = static_cast<short>(p[7]);
-        item.cx = static_cast<short>(p[8]);
-        item.cy = static_cast<short>(p[9]);
-        std::memcpy(&value, p + 10, sizeof value);
-        item.id = static_cast<int>(value);
-        p = SkipNameOrOrdinal(SkipNameOrOrdinal(p + 12));  // class, caption
-        const WORD extra = *p++;
-        p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + extra);
-        result.items.push_back(item);
-    }
-    return result;
-}
-
-// The type bits each kind is written with.
-DWORD KindStyle(Kind kind) {
-    switch (kind) {
-        case Kind::Checkbox:
-            return BS_AUTOCHECKBOX;
-        case Kind::Radio:
-            return BS_AUTORADIOBUTTON;
-        case Kind::PushButton:
-            return BS_PUSHBUTTON;
-        case Kind::Label:
-            return SS_LEFT;
-        case Kind::ListView:
-            return LVS_REPORT;
-        case Kind::EditCombo:
-            return CBS_DROPDOWN;
-        case Kind::ListCombo:
-            return CBS_DROPDOWNLIST;
-        case Kind::Edit:
-            return ES_LEFT;
-    }
-    return 0;
-}
 
 TEST_F(PagesSecond, EveryTemplateIsWrittenWithExactlyItsControlsStylesAndRectangles) {
     for (const Template& t : kTemplates) {
         SCOPED_TRACE(t.name);
-        const TemplateResource resource = ReadTemplate(t.id);
-        EXPECT_EQ(resource.style, static_cast<DWORD>(DS_SETFONT | DS_CONTROL | WS_CHILD));
-        EXPECT_EQ(resource.cx, 257);
-        EXPECT_EQ(resource.cy, 161);
-        EXPECT_EQ(resource.font, L"Tahoma");
-        ASSERT_EQ(resource.items.size(), t.controls->size());
-        for (size_t i = 0; i < resource.items.size(); ++i) {
-            const TemplateItem& item = resource.items[i];
-            const Control& c = (*t.controls)[i];
-            SCOPED_TRACE(c.id);
-            EXPECT_EQ(item.id, c.id);
-            EXPECT_EQ(item.style, WS_CHILD | WS_VISIBLE | KindStyle(c.kind) | c.style)
-                << std::hex << item.style;
-            EXPECT_EQ(item.x, c.x);
-            EXPECT_EQ(item.y, c.y);
-            EXPECT_EQ(item.cx, c.cx);
-            EXPECT_EQ(item.cy, c.cy);
+        const std::optional<StoredTemplate> stored = ReadStoredTemplate(t.id);
+        ASSERT_TRUE(stored.has_value());
+        EXPECT_EQ(stored->style, static_cast<DWORD>(DS_SETFONT | DS_CONTROL | WS_CHILD));
+        EXPECT_EQ(stored->cx, 257);
+        EXPECT_EQ(stored->cy, 161);
+        EXPECT_EQ(stored->typeface, L"Tahoma");
+        ASSERT_EQ(stored->items.size(), t.controls->size());
+        for (size_t i = 0; i < stored->items.size(); ++i) {
+            SCOPED_TRACE((*t.controls)[i].id);
+            ExpectDeclaredAsListed(stored->items[i], (*t.controls)[i]);
         }
     }
 }
@@ -326,22 +117,14 @@ TEST_F(PagesSecond, EveryTemplateIsWrittenWithExactlyItsControlsStylesAndRectang
 TEST_F(PagesSecond, EveryTemplateMakesItsControlsInOrderWithTheirKindPlaceAndCaption) {
     for (const Template& t : kTemplates) {
         SCOPED_TRACE(t.name);
-        HWND dialog = MakeBare(t.id);
+        const UniqueWindow dialog = MakeBare(t.id);
         ASSERT_NE(dialog, nullptr);
-        std::vector<int> order;
-        for (HWND child = GetWindow(dialog, GW_CHILD); child;
-             child = GetWindow(child, GW_HWNDNEXT)) {
-            order.push_back(GetDlgCtrlID(child));
-        }
-        std::vector<int> expectedOrder;
-        for (const Control& c : *t.controls) expectedOrder.push_back(c.id);
-        EXPECT_EQ(order, expectedOrder);
-
+        EXPECT_EQ(ChildIds(dialog.get()), IdsOf(*t.controls));
         for (const Control& c : *t.controls) {
             SCOPED_TRACE(c.id);
-            HWND control = GetDlgItem(dialog, c.id);
+            HWND control = GetDlgItem(dialog.get(), c.id);
             ASSERT_NE(control, nullptr);
-            EXPECT_EQ(ClassName(control), ClassOf(c.kind));
+            ExpectMadeAsListed(dialog.get(), control, c);
             const auto style = static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE));
             EXPECT_TRUE(IsOfKind(c.kind, style)) << std::hex << style;
             // the dialog manager turns an edit control's border into a sunken client edge
@@ -354,87 +137,51 @@ TEST_F(PagesSecond, EveryTemplateMakesItsControlsInOrderWithTheirKindPlaceAndCap
             EXPECT_EQ(style & required, required) << std::hex << style;
             EXPECT_EQ((style & WS_GROUP) != 0, (c.style & WS_GROUP) != 0);
             EXPECT_EQ((style & WS_TABSTOP) != 0, (c.style & WS_TABSTOP) != 0);
-            EXPECT_TRUE(style & WS_VISIBLE);
             if (c.kind != Kind::EditCombo && c.kind != Kind::ListCombo) {
                 EXPECT_EQ(WideText(control), c.caption);
             }
-
-            const RECT expected = InDialogUnits(dialog, c.x, c.y, c.cx, c.cy);
-            const RECT actual = PlaceInParent(control);
-            EXPECT_EQ(actual.left, expected.left);
-            EXPECT_EQ(actual.top, expected.top);
-            EXPECT_EQ(actual.right, expected.right);
-            // a combo box's window is its closed field; the template's height is the open list
-            if (c.kind != Kind::EditCombo && c.kind != Kind::ListCombo) {
-                EXPECT_EQ(actual.bottom, expected.bottom);
-            }
         }
-        DestroyWindow(dialog);
     }
 }
 
 TEST_F(PagesSecond, PageTemplatesAreHiddenChildPanelsInTahomaOfTheStartListPageSize) {
     for (const Template& t : kTemplates) {
         SCOPED_TRACE(t.name);
-        HWND page = MakeBare(t.id);
+        const UniqueWindow page = MakeBare(t.id);
         ASSERT_NE(page, nullptr);
-        EXPECT_TRUE(HasStyle(page, WS_CHILD | DS_CONTROL));
-        const auto style = static_cast<DWORD>(GetWindowLongA(page, GWL_STYLE));
+        EXPECT_TRUE(HasStyle(page.get(), WS_CHILD | DS_CONTROL));
+        const auto style = static_cast<DWORD>(GetWindowLongA(page.get(), GWL_STYLE));
         EXPECT_EQ(style & (WS_POPUP | WS_VISIBLE | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME), 0u);
-        EXPECT_EQ(GetParent(page), host);
-
-        RECT client = {};
-        GetClientRect(page, &client);
-        const RECT size = InDialogUnits(page, 0, 0, 257, 161);
-        EXPECT_EQ(client.right, size.right);
-        EXPECT_EQ(client.bottom, size.bottom);
+        EXPECT_EQ(GetParent(page.get()), host);
+        ExpectClientSize(page.get(), 257, 161);
 
         LOGFONTA font = {};
-        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page, WM_GETFONT, 0, 0)), sizeof font,
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(page.get(), WM_GETFONT, 0, 0)), sizeof font,
                    &font);
         EXPECT_STREQ(font.lfFaceName, "Tahoma");
-        DestroyWindow(page);
     }
 }
 
-// The radios of a group, as the dialog manager and DDX_Radio see it: from the first control up
-// to the next control that starts a group.
-std::vector<int> RadioGroupFrom(HWND dialog, int id) {
-    std::vector<int> ids;
-    HWND control = GetDlgItem(dialog, id);
-    do {
-        if ((SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0) {
-            ids.push_back(GetDlgCtrlID(control));
-        }
-        control = GetWindow(control, GW_HWNDNEXT);
-    } while (control && !HasStyle(control, WS_GROUP));
-    return ids;
-}
-
 TEST_F(PagesSecond, StartUpRadiosFormOneGroupThatTheWiredLabelEnds) {
-    HWND page = MakeBare(161);
+    const UniqueWindow page = MakeBare(161);
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(RadioGroupFrom(page, 1078), (std::vector<int>{1078, 1079}));
-    EXPECT_EQ(GetWindow(GetDlgItem(page, 1079), GW_HWNDNEXT), GetDlgItem(page, 1083));
-    DestroyWindow(page);
+    EXPECT_EQ(RadioGroupFrom(page.get(), 1078), (std::vector<int>{1078, 1079}));
+    EXPECT_EQ(GetWindow(GetDlgItem(page.get(), 1079), GW_HWNDNEXT), GetDlgItem(page.get(), 1083));
 }
 
 // Ticking one radio of the group clears the other, as the auto radio buttons of one group do.
 TEST_F(PagesSecond, ClickingOneStartUpRadioClearsTheOther) {
-    HWND page = MakeBare(161);
+    const UniqueWindow page = MakeBare(161);
     ASSERT_NE(page, nullptr);
-    SendMessageA(GetDlgItem(page, 1078), BM_CLICK, 0, 0);
-    EXPECT_EQ(IsDlgButtonChecked(page, 1078), BST_CHECKED);
-    SendMessageA(GetDlgItem(page, 1079), BM_CLICK, 0, 0);
-    EXPECT_EQ(IsDlgButtonChecked(page, 1079), BST_CHECKED);
-    EXPECT_EQ(IsDlgButtonChecked(page, 1078), BST_UNCHECKED);
-    DestroyWindow(page);
+    SendMessageA(GetDlgItem(page.get(), 1078), BM_CLICK, 0, 0);
+    EXPECT_EQ(IsDlgButtonChecked(page.get(), 1078), BST_CHECKED);
+    SendMessageA(GetDlgItem(page.get(), 1079), BM_CLICK, 0, 0);
+    EXPECT_EQ(IsDlgButtonChecked(page.get(), 1079), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(page.get(), 1078), BST_UNCHECKED);
 }
 
 // The page classes. Each page gets the text numbers themselves as its texts, in the order the
 // main dialog hands them on, so every caption shows which text reached it.
-
-using Texts = std::vector<std::string>;
 
 struct PageCase {
     const char* name;
@@ -486,20 +233,12 @@ const PageCase kPages[] = {
      MakePage<CPage9Dlg>},
 };
 
-std::string TextOf(const CWnd& window, int id) {
-    std::string text;
-    window.GetDlgItemText(id, text);
-    return text;
-}
-
 TEST_F(PagesSecond, PagesAreMadeAsHiddenChildrenOfTheirParent) {
     for (const PageCase& p : kPages) {
         SCOPED_TRACE(p.name);
         auto page = p.make(p.texts, &parent);
         ASSERT_NE(page, nullptr);
-        EXPECT_TRUE(page->GetStyle() & WS_CHILD);
-        EXPECT_FALSE(page->GetStyle() & WS_VISIBLE);
-        EXPECT_EQ(::GetParent(page->m_hWnd), host);
+        ExpectHiddenChildOf(*page, host);
     }
 }
 
@@ -508,14 +247,7 @@ TEST_F(PagesSecond, InterfaceTextsLandOnTheirControlsAndTheOthersKeepTheTemplate
         SCOPED_TRACE(p.name);
         auto page = p.make(p.texts, &parent);
         ASSERT_NE(page, nullptr);
-        for (const Control& c : *p.controls) {
-            const auto caption = p.captions.find(c.id);
-            if (caption != p.captions.end()) {
-                EXPECT_EQ(TextOf(*page, c.id), caption->second) << c.id;
-            } else {
-                EXPECT_EQ(WideText(::GetDlgItem(page->m_hWnd, c.id)), c.caption) << c.id;
-            }
-        }
+        ExpectCaptions(*page, *p.controls, p.captions);
     }
 }
 
@@ -526,11 +258,9 @@ TEST_F(PagesSecond, ALockedCertificatePageGreysTheListAndItsLabelButStillImports
         page.SetInterfaceTexts(kPages[0].texts.data());
         page.m_bLocked = locked;
         ASSERT_TRUE(page.Create(CPage5Dlg::IDD, &parent));
-        std::set<int> disabled;
-        for (const Control& c : kTrustedRootControls) {
-            if (!::IsWindowEnabled(::GetDlgItem(page.m_hWnd, c.id))) disabled.insert(c.id);
-        }
-        EXPECT_EQ(disabled, locked ? (std::set<int>{1042, 1052}) : std::set<int>{}) << locked;
+        EXPECT_EQ(DisabledControls(page.m_hWnd, kTrustedRootControls),
+                  locked ? (std::set<int>{1042, 1052}) : std::set<int>{})
+            << locked;
     }
 }
 
@@ -545,32 +275,12 @@ TEST_F(PagesSecond, PagesWithoutALockHaveEveryControlEnabled) {
     }
 }
 
-// Sends WM_CTLCOLORSTATIC for the control and reports whether it came back skinned: the skin
-// colour on a hollow brush, transparent.
-bool DrawnSkinned(HWND window, HWND control) {
-    HDC dc = CreateCompatibleDC(nullptr);
-    SetTextColor(dc, RGB(1, 2, 3));
-    SetBkMode(dc, OPAQUE);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageA(window, WM_CTLCOLORSTATIC,
-                                                       reinterpret_cast<WPARAM>(dc),
-                                                       reinterpret_cast<LPARAM>(control)));
-    const bool hollow = brush == GetStockObject(NULL_BRUSH);
-    const bool coloured = GetTextColor(dc) == RGB(119, 116, 81) && GetBkMode(dc) == TRANSPARENT;
-    DeleteDC(dc);
-    EXPECT_EQ(hollow, coloured);
-    return hollow && coloured;
-}
-
 TEST_F(PagesSecond, OnlyThePageSkinnedControlsAreDrawnInTheSkinColour) {
     for (const PageCase& p : kPages) {
         SCOPED_TRACE(p.name);
         auto page = p.make(p.texts, &parent);
         ASSERT_NE(page, nullptr);
-        for (const Control& c : *p.controls) {
-            EXPECT_EQ(DrawnSkinned(page->m_hWnd, ::GetDlgItem(page->m_hWnd, c.id)),
-                      p.skinned.count(c.id) == 1)
-                << c.id;
-        }
+        ExpectSkinnedExactly(page->m_hWnd, *p.controls, p.skinned);
     }
 }
 
@@ -892,31 +602,9 @@ TEST_F(PagesSecond, EachImageButtonLooksDifferentPressedAndTheTwoButtonsDifferFr
 
 // The image ImageList_Draw leaves on a background of one colour, pixel by pixel.
 std::vector<COLORREF> DrawnOn(HIMAGELIST images, COLORREF background, int cx, int cy) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, target);
-    RECT all = {0, 0, cx, cy};
-    HBRUSH brush = CreateSolidBrush(background);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    ImageList_Draw(images, 0, dc, 0, 0, ILD_TRANSPARENT);
-    GdiFlush();
-    std::vector<COLORREF> pixels;
-    const auto* p = static_cast<const DWORD*>(bits);
-    for (int i = 0; i < cx * cy; ++i) {
-        pixels.push_back(RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF));
-    }
-    SelectObject(dc, old);
-    DeleteObject(target);
-    DeleteDC(dc);
-    return pixels;
+    return PaintedPixels(cx, cy, background, [images](HDC dc) {
+        ImageList_Draw(images, 0, dc, 0, 0, ILD_TRANSPARENT);
+    });
 }
 
 TEST_F(PagesSecond, CertificateIconIsTransparentExactlyWhereItsMaskColourIs) {

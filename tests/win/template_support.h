@@ -46,7 +46,7 @@ struct Control {
 
 constexpr DWORD kTab = WS_TABSTOP;
 constexpr DWORD kGroup = WS_GROUP;
-constexpr bool kHidden = false;  // a Control's visible
+constexpr bool kHidden = false;  // for Control::visible: the control starts hidden
 
 const char* ClassOf(Kind kind);
 // The type bits the template writes for the kind.
@@ -114,9 +114,13 @@ using Texts = std::vector<std::string>;
 
 std::string TextOf(const CWnd& window, int id);
 
+// A page is made hidden, as a child of the window that will show it: the tab control shows one
+// page at a time.
+void ExpectHiddenChildOf(const CWnd& page, HWND parent);
+
 // The controls named in texts show that text (control id, text); every other listed control
 // keeps its template's caption.
-void ExpectCaptions(HWND window, const std::vector<Control>& controls,
+void ExpectCaptions(const CWnd& window, const std::vector<Control>& controls,
                     const std::map<int, std::string>& texts);
 
 // The listed controls that are disabled.
