@@ -1,75 +1,44 @@
-// Message maps: the real dialog from its template, driven with messages; the handlers record
-// what they received.
+// Message maps and reflection: real dialogs from their templates, driven with messages; the
+// handlers record what they received.
 #include "tests/win/afx_test_ids.h"
 #include "tests/win/afx_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 constexpr UINT kSumMessage = WM_APP + 1;
-constexpr UINT kPingMessage = WM_APP + 2;
+
+// Shared by dialogs and their controls, so that the order of all handlers shows.
+Log g_log;
 
 class CMapDlg : public CDialog {
 public:
-    std::vector<std::string> log;
     LRESULT notifyAnswer = 0;
     const NMHDR* lastNotify = nullptr;
-    CWnd* ctlColorControl = nullptr;
-    UINT ctlColorKind = 0xFFFF;
-    CBrush labelBrush{RGB(1, 2, 3)};
 
 protected:
     const MessageMap* GetMessageMap() const override {
         static const MessageMapEntry entries[] = {
             CommandEntry(IDC_BTN_HELP, BN_CLICKED, &CMapDlg::OnHelp),
-            CommandEntry(IDC_EDIT_NAME, EN_CHANGE, &CMapDlg::OnNameChange),
             NotifyEntry(IDC_TAB_PAGES, NM_RCLICK, &CMapDlg::OnTabRightClick),
             MessageEntry(kSumMessage, &CMapDlg::OnSum),
-            MessageEntry(kPingMessage, &CMapDlg::OnPing),
-            MessageEntry(WM_SETTEXT, &CMapDlg::OnSetText),
-            CtlColorEntry(&CMapDlg::OnCtlColor),
         };
         static const MessageMap map{CDialog::GetMessageMap(), entries};
         return &map;
     }
-    void OnOK() override { log.push_back("OnOK"); }
-    void OnCancel() override { log.push_back("OnCancel"); }
+    void OnOK() override { g_log.push_back("OnOK"); }
+    void OnCancel() override { g_log.push_back("OnCancel"); }
 
-    void OnHelp() { log.push_back("help"); }
-    void OnNameChange() { log.push_back("name changed"); }
+    void OnHelp() { g_log.push_back("help"); }
     void OnTabRightClick(NMHDR* pNMHDR, LRESULT* pResult) {
-        log.push_back("tab right click");
         lastNotify = pNMHDR;
         *pResult = notifyAnswer;
     }
-    LRESULT OnSum(WPARAM wParam, LPARAM lParam) {
-        log.push_back("sum");
-        return static_cast<LRESULT>(wParam) + lParam;
-    }
-    void OnPing() { log.push_back("ping"); }
-    LRESULT OnSetText(WPARAM, LPARAM lParam) {
-        // The default runs inside the handler: the caption is already the new one afterwards.
-        LRESULT answer = Default();
-        std::string caption;
-        GetWindowText(caption);
-        log.push_back("set text " + std::string(reinterpret_cast<const char*>(lParam)) + " -> " +
-                      caption);
-        return answer;
-    }
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-        HBRUSH hDefault = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-        ctlColorControl = pWnd;
-        ctlColorKind = nCtlColor;
-        return pWnd->GetDlgCtrlID() == IDC_STATIC_LABEL ? static_cast<HBRUSH>(labelBrush)
-                                                        : hDefault;
-    }
+    LRESULT OnSum(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam) + lParam; }
 };
 
-// A derived dialog: its own entries come first, the base's still work.
+// Its own entries come first; the base's still answer.
 class CDerivedMapDlg : public CMapDlg {
 protected:
     const MessageMap* GetMessageMap() const override {
@@ -80,107 +49,142 @@ protected:
         static const MessageMap map{CMapDlg::GetMessageMap(), entries};
         return &map;
     }
-    void OnDerivedHelp() { log.push_back("derived help"); }
-    void OnOwn() { log.push_back("own"); }
+    void OnDerivedHelp() { g_log.push_back("derived help"); }
+    void OnOwn() { g_log.push_back("own"); }
 };
 
 class MessageMapTest : public ::testing::Test {
 protected:
-    void SetUp() override { InitTestControls(); }
-
-    static void Click(CWnd& dlg, int id) { ::SendMessageA(::GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
+    void SetUp() override {
+        InitTestControls();
+        g_log.clear();
+    }
 };
 
-using Log = std::vector<std::string>;
-
-TEST_F(MessageMapTest, CommandReachesTheHandlerOfItsControlAndCode) {
+TEST_F(MessageMapTest, CommandReachesTheHandlerOfItsControlAndCodeOnly) {
     CMapDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
-    Click(dlg, IDC_BTN_HELP);
-    ::SetDlgItemTextA(dlg, IDC_EDIT_NAME, "x");  // EN_CHANGE
-    // The same control with another code, and another control with the same code, are not it.
+    ClickButton(dlg, IDC_BTN_HELP);
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BTN_HELP, BN_DOUBLECLICKED),
                     reinterpret_cast<LPARAM>(::GetDlgItem(dlg, IDC_BTN_HELP)));
-    Click(dlg, IDC_BTN_OWN);
-    EXPECT_EQ(dlg.log, (Log{"help", "name changed"}));
-    dlg.DestroyWindow();
+    ClickButton(dlg, IDC_BTN_OWN);
+    EXPECT_EQ(g_log, (Log{"help"}));
 }
 
-TEST_F(MessageMapTest, NotificationHandlerGetsTheHeaderAndItsResultIsTheAnswer) {
+TEST_F(MessageMapTest, NotificationAndMessageHandlersGiveTheAnswer) {
     CMapDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
     dlg.notifyAnswer = 7;
     NMHDR header = {::GetDlgItem(dlg, IDC_TAB_PAGES), IDC_TAB_PAGES, static_cast<UINT>(NM_RCLICK)};
     EXPECT_EQ(dlg.SendMessage(WM_NOTIFY, IDC_TAB_PAGES, reinterpret_cast<LPARAM>(&header)), 7);
     EXPECT_EQ(dlg.lastNotify, &header);
+    dlg.lastNotify = nullptr;
+    header.code = static_cast<UINT>(NM_DBLCLK);
+    EXPECT_EQ(dlg.SendMessage(WM_NOTIFY, IDC_TAB_PAGES, reinterpret_cast<LPARAM>(&header)), 0);
+    EXPECT_EQ(dlg.lastNotify, nullptr);
 
-    // Another code from the same control is not handled.
-    NMHDR other = {header.hwndFrom, IDC_TAB_PAGES, static_cast<UINT>(NM_DBLCLK)};
-    EXPECT_EQ(dlg.SendMessage(WM_NOTIFY, IDC_TAB_PAGES, reinterpret_cast<LPARAM>(&other)), 0);
-    EXPECT_EQ(dlg.log, (Log{"tab right click"}));
-    dlg.DestroyWindow();
-}
-
-TEST_F(MessageMapTest, PlainMessageHandlersAnswerWithTheirResultOrZero) {
-    CMapDlg dlg;
-    ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
     EXPECT_EQ(dlg.SendMessage(kSumMessage, 30, 12), 42);
-    EXPECT_EQ(dlg.SendMessage(kPingMessage, 30, 12), 0);
-    EXPECT_EQ(dlg.log, (Log{"sum", "ping"}));
-    dlg.DestroyWindow();
 }
 
-TEST_F(MessageMapTest, HandlerCanRunTheDefaultHandlingFirst) {
-    CMapDlg dlg;
-    ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
-    EXPECT_TRUE(dlg.SetWindowText("New caption"));
-    EXPECT_EQ(dlg.log, (Log{"set text New caption -> New caption"}));
-    dlg.DestroyWindow();
-}
-
-TEST_F(MessageMapTest, ControlColourHandlerSeesTheControlAndItsKindAndChoosesTheBrush) {
-    CMapDlg dlg;
-    ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
-    HWND hLabel = ::GetDlgItem(dlg, IDC_STATIC_LABEL);
-    HDC hDC = ::GetDC(hLabel);
-    const LRESULT labelBrush = dlg.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hDC),
-                                               reinterpret_cast<LPARAM>(hLabel));
-    EXPECT_EQ(reinterpret_cast<HBRUSH>(labelBrush), static_cast<HBRUSH>(dlg.labelBrush));
-    EXPECT_EQ(dlg.ctlColorControl->m_hWnd, hLabel);
-    EXPECT_EQ(dlg.ctlColorKind, static_cast<UINT>(CTLCOLOR_STATIC));
-
-    // Another control gets the dialog's default brush.
-    HWND hEdit = ::GetDlgItem(dlg, IDC_EDIT_NAME);
-    const LRESULT editBrush = dlg.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC),
-                                              reinterpret_cast<LPARAM>(hEdit));
-    EXPECT_NE(editBrush, 0);
-    EXPECT_NE(reinterpret_cast<HBRUSH>(editBrush), static_cast<HBRUSH>(dlg.labelBrush));
-    EXPECT_EQ(dlg.ctlColorKind, static_cast<UINT>(CTLCOLOR_EDIT));
-    ::ReleaseDC(hLabel, hDC);
-    dlg.DestroyWindow();
-}
-
-TEST_F(MessageMapTest, DerivedEntriesComeFirstAndTheBaseMapStillAnswers) {
+TEST_F(MessageMapTest, DerivedEntriesComeFirstAndTheBaseMapsStillAnswer) {
     CDerivedMapDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
-    Click(dlg, IDC_BTN_HELP);
-    Click(dlg, IDC_BTN_OWN);
+    ClickButton(dlg, IDC_BTN_HELP);
+    ClickButton(dlg, IDC_BTN_OWN);
     EXPECT_EQ(dlg.SendMessage(kSumMessage, 1, 2), 3);
-    Click(dlg, IDOK);  // CDialog's own map, two levels up
-    EXPECT_EQ(dlg.log, (Log{"derived help", "own", "sum", "OnOK"}));
-    dlg.DestroyWindow();
+    ClickButton(dlg, IDOK);  // CDialog's own map, two levels up
+    EXPECT_EQ(g_log, (Log{"derived help", "own", "OnOK"}));
 }
 
-TEST_F(MessageMapTest, OkCancelEscapeAndCloseBoxCallTheVirtualHandlers) {
+TEST_F(MessageMapTest, OkCancelAndCloseBoxCallTheVirtualHandlers) {
     CMapDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
-    Click(dlg, IDOK);
-    Click(dlg, IDCANCEL);
+    ClickButton(dlg, IDOK);
+    ClickButton(dlg, IDCANCEL);
     dlg.SendMessage(WM_CLOSE);  // the dialog manager posts IDCANCEL for it
-    PumpMessages();
-    EXPECT_EQ(dlg.log, (Log{"OnOK", "OnCancel", "OnCancel"}));
+    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageA(&msg);
+    EXPECT_EQ(g_log, (Log{"OnOK", "OnCancel", "OnCancel"}));
     EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
-    dlg.DestroyWindow();
+}
+
+// Reflection: what a control's own object handles is not handled again by the parent.
+
+class CSelfSwitchingTab : public CTabCtrl {
+protected:
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMapEntry entries[] = {
+            ReflectNotifyEntry(TCN_SELCHANGING, &CSelfSwitchingTab::OnSelChanging),
+            ReflectNotifyEntry(TCN_SELCHANGE, &CSelfSwitchingTab::OnSelChange),
+        };
+        static const MessageMap map{CTabCtrl::GetMessageMap(), entries};
+        return &map;
+    }
+    void OnSelChanging(NMHDR*, LRESULT*) { g_log.push_back("tab leaving " + Sel()); }
+    void OnSelChange(NMHDR*, LRESULT*) { g_log.push_back("tab entered " + Sel()); }
+    std::string Sel() const { return std::to_string(GetCurSel()); }
+};
+
+class CSelfClickingButton : public CButton {
+protected:
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMapEntry entries[] = {
+            ReflectCommandEntry(BN_CLICKED, &CSelfClickingButton::OnClicked),
+        };
+        static const MessageMap map{CButton::GetMessageMap(), entries};
+        return &map;
+    }
+    void OnClicked() { g_log.push_back("button clicked itself"); }
+};
+
+class CParentDlg : public CDialog {
+public:
+    CSelfSwitchingTab m_tab;
+    CSelfClickingButton m_ownButton;
+    CButton m_plainButton;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Control(pDX, IDC_TAB_PAGES, m_tab);
+        DDX_Control(pDX, IDC_BTN_OWN, m_ownButton);
+        DDX_Control(pDX, IDC_BTN_PLAIN, m_plainButton);
+    }
+    const MessageMap* GetMessageMap() const override {
+        static const MessageMapEntry entries[] = {
+            NotifyEntry(IDC_TAB_PAGES, TCN_SELCHANGING, &CParentDlg::OnTabNotify),
+            NotifyEntry(IDC_TAB_PAGES, TCN_SELCHANGE, &CParentDlg::OnTabNotify),
+            NotifyEntry(IDC_TAB_PAGES, NM_RCLICK, &CParentDlg::OnTabNotify),
+            CommandEntry(IDC_BTN_OWN, BN_CLICKED, &CParentDlg::OnOwnClicked),
+            CommandEntry(IDC_BTN_PLAIN, BN_CLICKED, &CParentDlg::OnPlainClicked),
+        };
+        static const MessageMap map{CDialog::GetMessageMap(), entries};
+        return &map;
+    }
+    void OnTabNotify(NMHDR* pNMHDR, LRESULT*) {
+        g_log.push_back("parent got tab code " + std::to_string(static_cast<int>(pNMHDR->code)));
+    }
+    void OnOwnClicked() { g_log.push_back("parent got own button"); }
+    void OnPlainClicked() { g_log.push_back("parent got plain button"); }
+};
+
+TEST_F(MessageMapTest, NotificationTheTabHandlesStaysThereAndOthersReachTheParent) {
+    CParentDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
+    dlg.m_tab.InsertItem(0, "First");
+    dlg.m_tab.InsertItem(1, "Second");
+    ASSERT_TRUE(ClickTab(dlg.m_tab, 1));
+    EXPECT_EQ(dlg.m_tab.GetCurSel(), 1);
+    NMHDR header = {dlg.m_tab.m_hWnd, IDC_TAB_PAGES, static_cast<UINT>(NM_RCLICK)};
+    dlg.SendMessage(WM_NOTIFY, IDC_TAB_PAGES, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(g_log, (Log{"tab leaving 0", "tab entered 1",
+                          "parent got tab code " + std::to_string(static_cast<int>(NM_RCLICK))}));
+}
+
+TEST_F(MessageMapTest, CommandTheButtonHandlesStaysThereAndOthersReachTheParent) {
+    CParentDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
+    ClickButton(dlg, IDC_BTN_OWN);
+    ClickButton(dlg, IDC_BTN_PLAIN);  // its object leaves the click
+    EXPECT_EQ(g_log, (Log{"button clicked itself", "parent got plain button"}));
 }
 
 }  // namespace

@@ -6,10 +6,7 @@
 #define IDC_BTN_HELP 1000
 #define IDC_TAB_PAGES 1001
 #define IDC_BTN_OWN 1002
-#define IDC_EDIT_NAME 1003
-#define IDC_STATIC_LABEL 1004
-#define IDC_BTN_DRAWN 1005
-#define IDC_BTN_PLAIN 1006
+#define IDC_BTN_PLAIN 1003
 
 // Fields of every kind, for data exchange.
 #define IDD_AFX_FIELDS 101
@@ -21,7 +18,6 @@
 #define IDC_STATIC_IN_GROUP 1112
 #define IDC_RADIO_BLUE 1113
 #define IDC_CHECK_NEXT_GROUP 1114
-#define IDC_RADIO_ALONE 1115
 #define IDC_CHECK_THREE_STATE 1116
 #define IDC_COMBO_EDITABLE 1120
 #define IDC_COMBO_LIST 1121
@@ -29,10 +25,6 @@
 // A modal dialog with OK, Cancel and one edit field.
 #define IDD_AFX_MODAL 102
 #define IDC_EDIT_VALUE 1200
-
-// A child dialog (a page inside another window).
-#define IDD_AFX_CHILD 103
-#define IDC_CHECK_CHILD 1300
 
 // No template has this id.
 #define IDD_AFX_MISSING 199

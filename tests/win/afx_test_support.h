@@ -1,11 +1,13 @@
-// What the framework's tests share: the common controls, and an application object that records
-// the framework's message boxes instead of showing them.
+// What the framework's tests share: the common controls, an application object that records
+// the framework's message boxes instead of showing them, and input sent straight to a window.
 #pragma once
 
 #include "afx/afxcmn.h"
 
 #include <string>
 #include <vector>
+
+using Log = std::vector<std::string>;
 
 inline void InitTestControls() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -15,27 +17,23 @@ inline void InitTestControls() {
 class BoxRecordingApp : public CWinApp {
 public:
     BoxRecordingApp() : CWinApp("afx test") {}
-    int DoMessageBox(const char* lpszPrompt, UINT nType, UINT) override {
+    int DoMessageBox(const char* lpszPrompt, UINT, UINT) override {
         boxes.push_back(lpszPrompt);
-        types.push_back(nType);
         return IDOK;
     }
-    std::vector<std::string> boxes;
-    std::vector<UINT> types;
+    Log boxes;
 };
 
-// Left button press and release in the middle of a rectangle of the window's client area.
-inline void ClickAt(HWND hWnd, const RECT& rect) {
-    const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    ::SendMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    ::SendMessageA(hWnd, WM_LBUTTONUP, 0, point);
+inline void ClickButton(HWND hDlg, int id) {
+    ::SendMessageA(::GetDlgItem(hDlg, id), BM_CLICK, 0, 0);
 }
 
-// Dispatches what has been posted to this thread's windows.
-inline void PumpMessages() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+// Left button press and release in the middle of a tab, as the user switches to it.
+inline bool ClickTab(CTabCtrl& tabs, int index) {
+    RECT item = {};
+    if (!tabs.GetItemRect(index, &item)) return false;
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, point);
+    tabs.SendMessage(WM_LBUTTONUP, 0, point);
+    return true;
 }

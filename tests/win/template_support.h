@@ -1,161 +1,109 @@
-// What the page template tests share. A test lists the controls it expects a template to hold;
-// these pieces hold that list against the template twice over: as the program's resources store
-// it, before any window has touched its styles, and as the dialog manager makes it, where the
-// controls have added to or given up some of those styles and the units have become pixels.
+// What the page and dialog tests share: a template is held against the controls it must have (id,
+// kind, caption, visibility) as the dialog manager makes them, and a page class against the texts,
+// lock and skin it must apply. A layout that is the program's own choice is not looked at.
 #pragma once
 
-#include "afx/afxwin.h"
+#include "res/resource.h"
+#include "ui/skinned_page.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace templates {
 
-// What a control is: its window class and the type bits of its style.
-enum class Kind {
-    Checkbox,
-    Radio,
-    PushButton,
-    DefaultButton,
-    Label,
-    ListView,
-    EditCombo,
-    ListCombo,
-    Edit
+// A control's window class and the type bits that make it what it is: a push button may be the
+// default one, an edit field is single-line and writable, a drop-down has an edit field and a drop
+// list none, and a combo box is sorted or not.
+struct Kind {
+    const char* windowClass;
+    DWORD mask, bits;
 };
+constexpr DWORD kEditTypes = ES_MULTILINE | ES_READONLY | ES_PASSWORD;
+constexpr Kind kCheckbox = {"Button", BS_TYPEMASK, BS_AUTOCHECKBOX};
+constexpr Kind kRadio = {"Button", BS_TYPEMASK, BS_AUTORADIOBUTTON};
+constexpr Kind kButton = {"Button", BS_TYPEMASK & ~BS_DEFPUSHBUTTON, BS_PUSHBUTTON};
+constexpr Kind kLabel = {"Static", SS_TYPEMASK, SS_LEFT};
+constexpr Kind kList = {"SysListView32", LVS_TYPEMASK, LVS_REPORT};
+constexpr Kind kEdit = {"Edit", kEditTypes, 0};
+constexpr Kind kPassword = {"Edit", kEditTypes, ES_PASSWORD};
+constexpr Kind kDropList = {"ComboBox", 3 | CBS_SORT, CBS_DROPDOWNLIST};
+constexpr Kind kSortedDropList = {"ComboBox", 3 | CBS_SORT, CBS_DROPDOWNLIST | CBS_SORT};
+constexpr Kind kDropDown = {"ComboBox", 3 | CBS_SORT, CBS_DROPDOWN};
+constexpr Kind kSortedDropDown = {"ComboBox", 3 | CBS_SORT, CBS_DROPDOWN | CBS_SORT};
 
-// A control as a test expects its template to declare it.
 struct Control {
     int id;
     Kind kind;
-    int x, y, cx, cy;        // dialog units
-    DWORD style;             // the style besides WS_CHILD, WS_VISIBLE and the kind's type bits
-    const wchar_t* caption;  // the template's caption
-    bool visible = true;     // WS_VISIBLE; most controls of a page are shown from the start
+    const wchar_t* caption;      // the template's
+    const char* text = nullptr;  // the interface text that replaces it, if any
+    DWORD style = WS_VISIBLE;    // style bits it must have; WS_VISIBLE exactly when it is shown
 };
 
-constexpr DWORD kTab = WS_TABSTOP;
-constexpr DWORD kGroup = WS_GROUP;
-constexpr bool kHidden = false;  // for Control::visible: the control starts hidden
-
-const char* ClassOf(Kind kind);
-// The type bits the template writes for the kind.
-DWORD TypeBitsOf(Kind kind);
-// Whether a made control's style still makes it the kind: the dialog manager may have moved the
-// default-button bit, so a push button is also accepted as a default one.
-bool IsOfKind(Kind kind, DWORD style);
-// The whole style the template must write for the control.
-DWORD DeclaredStyle(const Control& control);
-// The ids in the order of the list, which is the tab order the template must give.
-std::vector<int> IdsOf(const std::vector<Control>& controls);
-
-// A control of a DLGTEMPLATEEX as the resource holds it.
-struct StoredItem {
-    DWORD style = 0;
-    short x = 0, y = 0, cx = 0, cy = 0;
-    DWORD id = 0;
-    std::string windowClass;  // a predefined class named by number is given its name
-    std::wstring title;
+struct Template {
+    int id;
+    const wchar_t* title;
+    DWORD style, absent;                   // window style bits it must have and must not have
+    const std::vector<Control>& controls;  // exactly the template's controls
+    int cx = 0, cy = 0;  // the client size in dialog units, in Tahoma, where it is fixed
 };
+constexpr DWORD kPageStyle = DS_CONTROL | WS_CHILD;
+constexpr DWORD kNotPageStyle = WS_VISIBLE | WS_POPUP | WS_CAPTION;
 
-struct StoredTemplate {
-    DWORD style = 0;
-    short cx = 0, cy = 0;
-    std::wstring title;
-    WORD pointSize = 0;
-    std::wstring typeface;
-    std::vector<StoredItem> items;
-};
-
-// The dialog resource of the running program; nullopt when there is none or it is not a
-// DIALOGEX.
-std::optional<StoredTemplate> ReadStoredTemplate(int id);
-
-// The id, the style and the rectangle of the stored item are the listed control's.
-void ExpectDeclaredAsListed(const StoredItem& item, const Control& control);
+// The template made by the dialog manager, without any class of the program, holds exactly the
+// listed controls.
+void ExpectTemplate(const Template& t, HWND owner);
 
 std::wstring WideText(HWND window);
-std::string ClassName(HWND window);
-bool HasStyle(HWND window, DWORD bits);
-// The window's rectangle in its parent's client coordinates.
-RECT PlaceInParent(HWND control);
-
-// The pixels the dialog manager gives a rectangle of the dialog's template. It converts the
-// position and the size each on their own, so the right edge is the converted x plus the
-// converted cx, which rounding can set a pixel away from the converted x + cx.
-RECT DialogUnitsToPixels(HWND dialog, int x, int y, int cx, int cy);
-
-// The ids of the dialog's children in their z-order, which is the order of the template.
-std::vector<int> ChildIds(HWND dialog);
-
-// The control the dialog manager made of the listed one has the listed class, visibility and
-// place.
-void ExpectMadeAsListed(HWND dialog, HWND control, const Control& expected);
-
-// The client area is the template's size, cx by cy dialog units.
-void ExpectClientSize(HWND dialog, int cx, int cy);
-
-// The radios of a group, as the dialog manager and DDX_Radio see it: from the control up to the
-// next control that starts a group.
+// The radios of the group that starts at id, as the dialog manager and DDX_Radio see it.
 std::vector<int> RadioGroupFrom(HWND dialog, int id);
-
-// The texts a page is given, in the order the main dialog hands them on.
-using Texts = std::vector<std::string>;
-
-std::string TextOf(const CWnd& window, int id);
-
-// A page is made hidden, as a child of the window that will show it: the tab control shows one
-// page at a time.
-void ExpectHiddenChildOf(const CWnd& page, HWND parent);
-
-// The controls named in texts show that text (control id, text); every other listed control
-// keeps its template's caption.
-void ExpectCaptions(const CWnd& window, const std::vector<Control>& controls,
-                    const std::map<int, std::string>& texts);
-
-// The listed controls that are disabled.
-std::set<int> DisabledControls(HWND window, const std::vector<Control>& controls);
-
-// Sends WM_CTLCOLORSTATIC for the control and reports whether it came back skinned: the skin
-// colour on a hollow brush, transparent.
-bool DrawnSkinned(HWND window, HWND control);
-
-// Exactly the controls in skinned, of those listed, are drawn in the skin colour.
+// The controls with a text show it; the others keep the template's caption.
+void ExpectTexts(const CWnd& window, const std::vector<Control>& controls);
+// Exactly the controls in skinned, of those listed, get the skin colour on a hollow brush.
 void ExpectSkinnedExactly(HWND window, const std::vector<Control>& controls,
                           const std::set<int>& skinned);
 
-// The pixels that paint leaves on a cx by cy picture first filled with background, row by row
-// from the top: what shows the background is what paint left alone.
-std::vector<COLORREF> PaintedPixels(int cx, int cy, COLORREF background,
-                                    const std::function<void(HDC)>& paint);
+// The texts a page is given, in the order the main dialog hands them on. The tests give the text
+// numbers themselves, so every caption shows which text reached it.
+using Texts = std::vector<std::string>;
 
-struct WindowDestroyer {
-    void operator()(HWND window) const { DestroyWindow(window); }
+struct PageCase {
+    const Template* page;
+    Texts texts;
+    std::set<int> locked;  // disabled when the page is locked
+    std::set<int> skinned;
+    std::function<std::unique_ptr<CSkinnedPage>(const Texts&, bool locked, CWnd*)> make;
 };
-using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-// A hidden top-level window that parents the pages and owns the dialogs, as the main dialog
-// does.
+template <class Page>
+std::unique_ptr<CSkinnedPage> MakePage(const Texts& texts, bool locked, CWnd* parent) {
+    auto page = std::make_unique<Page>();
+    if constexpr (Page::IDD != IDD_PAGE_FIREWALL) {  // the only page without texts
+        EXPECT_EQ(texts.size(), static_cast<size_t>(Page::kTextCount));
+        page->SetInterfaceTexts(texts.data());
+    }
+    if constexpr (Page::IDD <= IDD_PAGE_TRUSTED_ROOT) page->m_bLocked = locked;  // the first five
+    if (!page->Create(Page::IDD, parent)) return nullptr;
+    return page;
+}
+
+// Each page, locked where it can be and not, is made hidden under parent, with its texts on their
+// controls, the other controls keeping their template captions, exactly its skinned controls
+// drawn so, and exactly its editing controls disabled when locked.
+void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent);
+
+// A hidden top-level window that parents the pages and owns the dialogs, as the main dialog does.
 class PageHost : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The template alone, made by the dialog manager under the host without any class of the
-    // program.
-    UniqueWindow MakeBare(int id) const;
-
-    HWND host = nullptr;
     CWnd parent;
 };
 
