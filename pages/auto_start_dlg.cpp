@@ -1,13 +1,10 @@
 #include "pages/auto_start_dlg.h"
 
+#include "ui/captions.h"
+
 #include <algorithm>
 
 namespace {
-
-struct Caption {
-    int id;
-    CAutoStartDlg::Text text;
-};
 
 constexpr Caption kCaptions[] = {
     {IDC_STATIC_CARD, CAutoStartDlg::kTextCard},
@@ -34,7 +31,7 @@ BOOL CAutoStartDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_background.reset(skin::LoadSkinBitmap(m_strInstallDir, skin::BackgroundName(m_nDpi)));
     CreateImageButtons();
-    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    SetCaptions(*this, kCaptions, m_strText.data());
     return TRUE;
 }
 

@@ -1,13 +1,10 @@
 #include "pages/page1_dlg.h"
 
+#include "ui/captions.h"
+
 #include <algorithm>
 
 namespace {
-
-struct Caption {
-    int id;
-    CPage1Dlg::Text text;
-};
 
 constexpr Caption kCaptions[] = {
     {IDC_CHECK_AUTO_START, CPage1Dlg::kTextAutoStart},
@@ -33,7 +30,7 @@ void CPage1Dlg::SetInterfaceTexts(const std::string* texts) {
 
 BOOL CPage1Dlg::OnInitDialog() {
     CSkinnedPage::OnInitDialog();
-    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    SetCaptions(*this, kCaptions, m_strText.data());
     if (m_bLocked) {
         for (int id : kEditingControls) GetDlgItem(id)->EnableWindow(FALSE);
     }

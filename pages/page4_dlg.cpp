@@ -1,14 +1,11 @@
 #include "pages/page4_dlg.h"
 
+#include "ui/captions.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace {
-
-struct Caption {
-    int id;
-    CPage4Dlg::Text text;
-};
 
 // Every caption but those of the two checkboxes whose text the client may leave out.
 constexpr Caption kCaptions[] = {
@@ -59,7 +56,7 @@ BOOL CPage4Dlg::OnInitDialog() {
             GetDlgItem(id)->ShowWindow(SW_SHOW);
         }
     }
-    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    SetCaptions(*this, kCaptions, m_strText.data());
 
     // The advanced settings are not offered on the page.
     GetDlgItem(IDC_BUTTON_DETAILS)->ShowWindow(SW_HIDE);

@@ -1,13 +1,10 @@
 #include "pages/page6_dlg.h"
 
+#include "ui/captions.h"
+
 #include <algorithm>
 
 namespace {
-
-struct Caption {
-    int id;
-    CPage6Dlg::Text text;
-};
 
 constexpr Caption kCaptions[] = {
     {IDC_CHECK_WINDOWS_LOGON, CPage6Dlg::kTextUseLogon},
@@ -31,7 +28,7 @@ void CPage6Dlg::SetInterfaceTexts(const std::string* texts) {
 
 BOOL CPage6Dlg::OnInitDialog() {
     CSkinnedPage::OnInitDialog();
-    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    SetCaptions(*this, kCaptions, m_strText.data());
     LoadLogo();
     return TRUE;
 }

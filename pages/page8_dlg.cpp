@@ -1,13 +1,10 @@
 #include "pages/page8_dlg.h"
 
+#include "ui/captions.h"
+
 #include <algorithm>
 
 namespace {
-
-struct Caption {
-    int id;
-    CPage8Dlg::Text text;
-};
 
 constexpr Caption kCaptions[] = {
     {IDC_CHECK_AUTO_SWITCH, CPage8Dlg::kTextAutoSwitch},
@@ -31,7 +28,7 @@ void CPage8Dlg::SetInterfaceTexts(const std::string* texts) {
 
 BOOL CPage8Dlg::OnInitDialog() {
     CSkinnedPage::OnInitDialog();
-    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    SetCaptions(*this, kCaptions, m_strText.data());
     LoadLogo();
     return TRUE;
 }

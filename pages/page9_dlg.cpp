@@ -1,13 +1,10 @@
 #include "pages/page9_dlg.h"
 
+#include "ui/captions.h"
+
 #include <algorithm>
 
 namespace {
-
-struct Caption {
-    int id;
-    CPage9Dlg::Text text;
-};
 
 constexpr Caption kCaptions[] = {
     {IDC_RADIO_STARTUP_WIRED, CPage9Dlg::kTextWired},
@@ -31,7 +28,7 @@ void CPage9Dlg::SetInterfaceTexts(const std::string* texts) {
 
 BOOL CPage9Dlg::OnInitDialog() {
     CSkinnedPage::OnInitDialog();
-    for (const Caption& caption : kCaptions) SetDlgItemText(caption.id, m_strText[caption.text]);
+    SetCaptions(*this, kCaptions, m_strText.data());
     LoadLogo();
     return TRUE;
 }

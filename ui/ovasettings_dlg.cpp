@@ -211,10 +211,7 @@ bool COvaSettingsDlg::ReadSettings(ModuleInterface* store, DWORD* stopNumber) {
     m_bShowPage[5] = orDefault(read(kItemShowFirewallPage), 1);
     m_bShowPage[6] = orDefault(read(kItemShowSwitchPage), 1);
     m_bShowPage[7] = orDefault(read(kItemShowDefaultCardPage), 1);
-    for (CSkinnedPage* page :
-         std::initializer_list<CSkinnedPage*>{&m_page1, &m_page2, &m_page3, &m_page4, &m_page5,
-                                              &m_page6, &m_page7, &m_page8, &m_page9})
-        page->m_strInstallDir = m_strInstallDir;
+    for (CSkinnedPage* page : Pages()) page->m_strInstallDir = m_strInstallDir;
 
     StoreAnswer answer = read(kItemAutoStart);
     if (!required(answer)) return false;
@@ -322,9 +319,13 @@ void COvaSettingsDlg::HandTextsToPages() {
     m_page4.m_nShowTls = 1;
 }
 
+std::array<CSkinnedPage*, COvaSettingsDlg::kPageCount> COvaSettingsDlg::Pages() {
+    return {&m_page1, &m_page2, &m_page3, &m_page4, &m_page5,
+            &m_page6, &m_page7, &m_page8, &m_page9};
+}
+
 void COvaSettingsDlg::CreatePages() {
-    CSkinnedPage* pages[] = {&m_page1, &m_page2, &m_page3, &m_page4, &m_page5,
-                             &m_page6, &m_page7, &m_page8, &m_page9};
+    const auto pages = Pages();
     const UINT templates[] = {CPage1Dlg::IDD, CPage2Dlg::IDD, CPage3Dlg::IDD,
                               CPage4Dlg::IDD, CPage5Dlg::IDD, CPage6Dlg::IDD,
                               CPage7Dlg::IDD, CPage8Dlg::IDD, CPage9Dlg::IDD};
@@ -397,9 +398,7 @@ LRESULT COvaSettingsDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 }
 
 void COvaSettingsDlg::OnDestroy() {
-    for (CSkinnedPage* page :
-         std::initializer_list<CSkinnedPage*>{&m_page1, &m_page2, &m_page3, &m_page4, &m_page5,
-                                              &m_page6, &m_page7, &m_page8, &m_page9})
+    for (CSkinnedPage* page : Pages())
         if (page->m_hWnd) page->DestroyWindow();
     CDialog::OnDestroy();
     if (m_bRegistered) UnregisterEditor();

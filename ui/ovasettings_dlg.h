@@ -17,6 +17,7 @@
 #include "ui/interface_texts.h"
 #include "ui/vorn_tab_ctrl.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -79,6 +80,8 @@ private:
     void ChooseIcon();
     void ShowVersionText();
     void HandTextsToPages();
+    // The nine pages in page order (not tab order).
+    std::array<CSkinnedPage*, kPageCount> Pages();
     void CreatePages();
     void AddTabs();
 
