@@ -1,5 +1,6 @@
 #include "afx/file_dialog.h"
 
+#include "afx/system_library.h"
 #include "afx/win_app.h"
 #include "afx/wnd.h"
 
@@ -32,8 +33,11 @@ INT_PTR CFileDialog::DoModal() {
     } else if (CWinApp* pApp = AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd != nullptr) {
         m_ofn.hwndOwner = pApp->m_pMainWnd->m_hWnd;
     }
-    const BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
-    return chosen ? IDOK : IDCANCEL;
+    // the common dialogs are loaded only when a file is asked for
+    CSystemLibrary comdlg32("comdlg32.dll");
+    auto* ask = comdlg32.Find<decltype(::GetOpenFileNameA)>(m_bOpenFileDialog ? "GetOpenFileNameA"
+                                                                              : "GetSaveFileNameA");
+    return ask != nullptr && ask(&m_ofn) ? IDOK : IDCANCEL;
 }
 
 std::string CFileDialog::GetFileName() const {

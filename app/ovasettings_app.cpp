@@ -2,6 +2,7 @@
 
 #include "app/diagnostic_log.h"
 #include "app/message_text.h"
+#include "app/timeline.h"
 #include "app/winsock_seam.h"
 #include "ui/ovasettings_dlg.h"
 
@@ -32,12 +33,14 @@ void COvaSettingsApp::ShowErrorText(DWORD number) {
 }
 
 BOOL COvaSettingsApp::InitInstance() {
+    TIMELINE_STEP("InitInstance entered");
     AfxEnableControlContainer();
 
     if (StartWinsock() != 0) {
         ShowErrorText(kMsgWinsockFailed);
         return FALSE;
     }
+    TIMELINE_STEP("Winsock started");
 
     m_hClient = QTV_CLI_initialize();
     if (m_hClient == 0) {
@@ -45,6 +48,7 @@ BOOL COvaSettingsApp::InitInstance() {
         EndWinsock();
         return FALSE;
     }
+    TIMELINE_STEP("client library initialised");
 
     UniqueHandle mutex(CreateMutexA(nullptr, FALSE, kSingleInstanceMutex));
     DWORD error = GetLastError();
@@ -69,12 +73,15 @@ BOOL COvaSettingsApp::InitInstance() {
         return FALSE;
     }
 
+    TIMELINE_STEP("mutex taken");
     auto dialog = std::make_unique<COvaSettingsDlg>();
     dialog->DoModal();  // OK or Cancel: the dialog saved what it had to save itself
+    TIMELINE_STEP("dialog closed");
 
     QTV_CLI_terminate(m_hClient);
     EndWinsock();
     mutex.reset();
     dialog.reset();
+    TIMELINE_STEP("everything released");
     return FALSE;
 }

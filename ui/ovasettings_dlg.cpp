@@ -1,14 +1,14 @@
 #include "ui/ovasettings_dlg.h"
 
+#include "app/file_content.h"
 #include "app/message_text.h"
+#include "app/timeline.h"
 #include "client/loaded_module.h"
 #include "store/registry_schema.h"
 #include "store/settings_rules.h"
 #include "ui/skin.h"
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -57,14 +57,6 @@ StoreAnswer Request(ModuleInterface* store, unsigned item, DWORD bufferSize, DWO
     return answer;
 }
 
-std::string FileContent(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {};
-    std::stringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
 }  // namespace
 
 COvaSettingsDlg::COvaSettingsDlg(CWnd* pParent) : CDialog(IDD, pParent) {
@@ -94,10 +86,16 @@ void COvaSettingsDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL COvaSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    TIMELINE_STEP("main dialog created");
     // a failed step closes the dialog before any page shows; a registration made is undone
     // when the window goes
-    if (!RegisterEditor() || !LoadSettings() ||
-        !LoadInterfaceTexts(*this, m_strPageTitle, m_strPageText)) {
+    bool ready = RegisterEditor();
+    TIMELINE_STEP("editor registered");
+    ready = ready && LoadSettings();
+    TIMELINE_STEP("store read");
+    ready = ready && LoadInterfaceTexts(*this, m_strPageTitle, m_strPageText);
+    TIMELINE_STEP("interface texts fetched");
+    if (!ready) {
         SendMessage(WM_CLOSE);
         return FALSE;
     }
@@ -108,6 +106,7 @@ BOOL COvaSettingsDlg::OnInitDialog() {
     HandTextsToPages();
     CreatePages();
     AddTabs();
+    TIMELINE_STEP("tabs added");
     return TRUE;
 }
 
@@ -303,7 +302,9 @@ void COvaSettingsDlg::ChooseIcon() {
 
 void COvaSettingsDlg::ShowVersionText() {
     std::string text =
-        m_strVersion.size() >= 2 ? m_strVersion : FileContent(m_strInstallDir + "\\Version.txt");
+        m_strVersion.size() >= 2
+            ? m_strVersion
+            : ReadFileContent(m_strInstallDir + "\\Version.txt").value_or(std::string());
     m_staticVersion.SetWindowText(text);
 }
 
@@ -332,6 +333,7 @@ void COvaSettingsDlg::CreatePages() {
     for (int i = 0; i < kPageCount; ++i) {
         pages[i]->m_nDpi = m_nDpi;
         pages[i]->Create(templates[i], this);  // every page exists, also those without a tab
+        TIMELINE_NUMBERED_STEP("page created", i + 1);
     }
 }
 
@@ -380,6 +382,7 @@ void COvaSettingsDlg::OnHelp() {
 void COvaSettingsDlg::OnPaint() {
     if (!IsIconic()) {
         CDialog::OnPaint();
+        TIMELINE_FIRST_STEP("first paint");
         return;
     }
     CPaintDC dc(this);
@@ -398,8 +401,11 @@ LRESULT COvaSettingsDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 }
 
 void COvaSettingsDlg::OnDestroy() {
+    TIMELINE_STEP("main dialog destroying");
     for (CSkinnedPage* page : Pages())
         if (page->m_hWnd) page->DestroyWindow();
+    TIMELINE_STEP("pages destroyed");
     CDialog::OnDestroy();
     if (m_bRegistered) UnregisterEditor();
+    TIMELINE_STEP("registration removed");
 }

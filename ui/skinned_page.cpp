@@ -1,5 +1,9 @@
 #include "ui/skinned_page.h"
 
+#include "app/timeline.h"
+
+#include "app/timeline.h"
+
 #include <algorithm>
 
 CSkinnedPage::CSkinnedPage(UINT nIDTemplate, std::initializer_list<int> skinnedIds)
@@ -25,6 +29,7 @@ void CSkinnedPage::OnPaint() {
     RECT client = {};
     GetClientRect(&client);
     skin::PaintSkinnedPage(dc, client, m_logo.get());
+    TIMELINE_FIRST_STEP("first page painted");
 }
 
 // A page printed (PrintWindow, WM_PRINTCLIENT) looks as it is drawn on the screen.

@@ -60,11 +60,6 @@ bool FixtureListNames(const char* fixture, const std::string& name) {
     return list && ListContains(*list, name);
 }
 
-std::optional<unsigned> FixtureFailStatus(unsigned item) {
-    auto pairs = FixtureText("FailItems");
-    return pairs ? StatusForItem(*pairs, item) : std::nullopt;
-}
-
 std::string ModuleFolder() {
     HMODULE self = nullptr;
     GetModuleHandleExA(

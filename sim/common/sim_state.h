@@ -17,7 +17,6 @@ constexpr const char kInstallDir[] = "C:\\Program Files\\Ovanta";
 std::optional<DWORD> FixtureDword(const char* name);
 std::optional<std::string> FixtureText(const char* name);
 bool FixtureListNames(const char* fixture, const std::string& name);  // ";"-list, case ignored
-std::optional<unsigned> FixtureFailStatus(unsigned item);             // FailItems "N=S;N=S"
 
 // The folder of the module that holds this code (no trailing backslash).
 std::string ModuleFolder();

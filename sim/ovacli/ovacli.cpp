@@ -2,6 +2,8 @@
 // calls, from the machine's own state (registry, network adapters, files) and the fixtures.
 #include "client/ovacli.h"
 
+#include "afx/system_library.h"
+#include "app/file_content.h"
 #include "sim/common/sim_state.h"
 #include "sim/ovacli/handles.h"
 
@@ -10,9 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -78,14 +78,16 @@ std::string WideToAnsi(const wchar_t* text) {
 
 // The machine's cards as card list text: "ndis||display||flag##" per card, wireless flag 1.
 std::string EnumerateAdapters() {
+    CSystemLibrary iphlpapi("iphlpapi.dll");
+    auto* getAdapters = iphlpapi.Find<decltype(GetAdaptersAddresses)>("GetAdaptersAddresses");
+    if (!getAdapters) return {};
     const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
     ULONG size = 0;
     // the size probe must use the same flags as the real call
-    if (GetAdaptersAddresses(AF_UNSPEC, flags, nullptr, nullptr, &size) != ERROR_BUFFER_OVERFLOW)
-        return {};
+    if (getAdapters(AF_UNSPEC, flags, nullptr, nullptr, &size) != ERROR_BUFFER_OVERFLOW) return {};
     std::vector<unsigned char> buffer(size);
     auto* first = reinterpret_cast<IP_ADAPTER_ADDRESSES*>(buffer.data());
-    if (GetAdaptersAddresses(AF_UNSPEC, flags, nullptr, first, &size) != NO_ERROR) return {};
+    if (getAdapters(AF_UNSPEC, flags, nullptr, first, &size) != NO_ERROR) return {};
     std::string list;
     for (auto* a = first; a; a = a->Next) {
         if (a->IfType == IF_TYPE_SOFTWARE_LOOPBACK) continue;
@@ -252,23 +254,25 @@ int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD
         PutError(error, "The client library handle is not valid.");
         return Finish("read_profile", handle, kBadHandle);
     }
-    std::ifstream file(path ? path : "", std::ios::binary);
-    std::stringstream content;
-    content << file.rdbuf();
-    std::string text = content.str();
-    std::istringstream lines(text);
-    std::string line;
-    std::getline(lines, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!file || line != "[Profile]") {
+    std::optional<std::string> content = path ? ReadFileContent(path) : std::nullopt;
+    std::string text = content.value_or(std::string());
+    // the lines, each without its line end
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    if (!content || lines.empty() || lines.front() != "[Profile]") {
         PutError(error, "The profile file cannot be read.");
         return Finish("read_profile", handle, kFailed);
     }
     DWORD credentials = 0;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line == "Credentials=1") credentials = 1;
-    }
+    for (size_t i = 1; i < lines.size(); ++i)
+        if (lines[i] == "Credentials=1") credentials = 1;
     if (needsCredentials) *needsCredentials = credentials;
     if (buffer && size) {
         PutText(buffer, *size, text);

@@ -1,6 +1,7 @@
 // OvaReg.dll: the settings store as a run-time module. Invoke(item, value cell, text buffer,
 // size cell, status cell) answers or writes one item; which way is fixed by the item's number.
 #include "client/module_interface.h"
+#include "sim/common/fixture_text.h"
 #include "sim/common/sim_state.h"
 #include "sim/common/status.h"
 #include "sim/store/settings_store.h"
@@ -9,6 +10,10 @@ namespace {
 
 class SettingsStore final : public ModuleInterface {
 public:
+    // The FailItems fixture counts as it is when the store object is made: read once, not for
+    // every item.
+    SettingsStore() : m_failItems(sim::FixtureText("FailItems")) {}
+
     int Release(int /*flag*/) override {
         delete this;
         return 1;
@@ -19,13 +24,15 @@ public:
         Request request{static_cast<DWORD*>(arg1), static_cast<char*>(arg2),
                         static_cast<DWORD*>(arg3)};
         // A broken store is simulated before anything else is looked at.
-        auto forced = sim::FixtureFailStatus(item);
+        auto forced = m_failItems ? sim::StatusForItem(*m_failItems, item) : std::nullopt;
         unsigned status = forced ? *forced : Answer(item, request);
         if (auto* cell = static_cast<DWORD*>(arg4)) *cell = status;
         return status == 0;
     }
 
 private:
+    std::optional<std::string> m_failItems;
+
     struct Request {
         DWORD* value;
         char* text;

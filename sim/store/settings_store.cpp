@@ -1,5 +1,6 @@
 #include "sim/store/settings_store.h"
 
+#include "afx/system_library.h"
 #include "sim/common/sim_state.h"
 #include "sim/common/status.h"
 
@@ -185,8 +186,10 @@ unsigned EncryptPassword(const std::string& password, std::vector<BYTE>* blob) {
                        reinterpret_cast<BYTE*>(const_cast<char*>(password.data()))};
     DATA_BLOB entropy = EntropyBlob();
     LocalBlob sealed;
-    if (!CryptProtectData(&plain, kBlobDescription, &entropy, nullptr, nullptr,
-                          CRYPTPROTECT_LOCAL_MACHINE | CRYPTPROTECT_UI_FORBIDDEN, sealed.get()))
+    CSystemLibrary crypt32("crypt32.dll");
+    auto* protect = crypt32.Find<decltype(CryptProtectData)>("CryptProtectData");
+    if (!protect || !protect(&plain, kBlobDescription, &entropy, nullptr, nullptr,
+                             CRYPTPROTECT_LOCAL_MACHINE | CRYPTPROTECT_UI_FORBIDDEN, sealed.get()))
         return kStatusEncrypt;
     blob->assign(sealed.get()->pbData, sealed.get()->pbData + sealed.get()->cbData);
     return 0;
@@ -197,8 +200,10 @@ unsigned DecryptPassword(const std::vector<BYTE>& blob, std::string* password) {
     DATA_BLOB entropy = EntropyBlob();
     LocalBlob plain;
     plain.WipeOnRelease();
-    if (!CryptUnprotectData(&sealed, nullptr, &entropy, nullptr, nullptr, CRYPTPROTECT_UI_FORBIDDEN,
-                            plain.get()))
+    CSystemLibrary crypt32("crypt32.dll");
+    auto* unprotect = crypt32.Find<decltype(CryptUnprotectData)>("CryptUnprotectData");
+    if (!unprotect || !unprotect(&sealed, nullptr, &entropy, nullptr, nullptr,
+                                 CRYPTPROTECT_UI_FORBIDDEN, plain.get()))
         return kStatusDecrypt;
     password->assign(reinterpret_cast<const char*>(plain.get()->pbData), plain.get()->cbData);
     return 0;

@@ -2,6 +2,7 @@
 // Command 1 answers interface captions, command 2 messages; after command 2 the number cell holds
 // the language of the answer (0 Korean, 1 English).
 #include "client/module_interface.h"
+#include "sim/common/fixture_text.h"
 #include "sim/common/sim_state.h"
 #include "sim/common/status.h"
 #include "store/registry_schema.h"
@@ -59,6 +60,14 @@ void PutAnsi(const std::wstring& text, char* buffer, DWORD size) {
 
 class TextModule final : public ModuleInterface {
 public:
+    // The fixture and the language count as they are when the module is taken: one pass of
+    // look-ups reads the registry once, not twice for every text.
+    void TakeSettings() {
+        m_missingTexts = sim::FixtureText("MissingTexts");
+        m_bEnglish = sim::ReadDword(HKEY_LOCAL_MACHINE, schema::kOvaSettingsKey, schema::kLanguage)
+                         .value_or(0) != 0;
+    }
+
     int Release(int) override { return 0; }
 
     int Invoke(unsigned command, void* numberCell, void* text, void* sizeCell, void* statusCell,
@@ -73,11 +82,9 @@ public:
         };
         if (!number || !buffer || !size || *size == 0 || !status) return fail(kStatusBadArgument);
         if (command != kInterfaceText && command != kMessageText) return fail(kStatusBadArgument);
-        if (sim::FixtureListNames("MissingTexts", std::to_string(*number)))
+        if (m_missingTexts && sim::ListContains(*m_missingTexts, std::to_string(*number)))
             return fail(kStatusUnknownText);
-        bool english =
-            sim::ReadDword(HKEY_LOCAL_MACHINE, schema::kOvaSettingsKey, schema::kLanguage)
-                .value_or(0) != 0;
+        const bool english = m_bEnglish;
         WORD language = english ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
                                 : MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN);
         auto found = FindText(*number, language);
@@ -86,11 +93,16 @@ public:
         if (command == kMessageText) *number = english ? 1 : 0;
         return 1;
     }
+
+private:
+    std::optional<std::string> m_missingTexts;
+    bool m_bEnglish = false;
 };
 
 }  // namespace
 
 extern "C" ModuleInterface* CreateModule() {
     static TextModule module;
+    module.TakeSettings();
     return &module;
 }

@@ -158,4 +158,23 @@ TEST(SkinPictures, AreChosenByResolutionAndKeepTheirStraightAlpha) {
     EXPECT_EQ(skin::LoadSkinBitmap("C:\\nowhere", "setLogo.png"), nullptr);
 }
 
+// Wine draws the title bar's buttons (the close box's cross) with Marlett; a prefix without it
+// shows the letter "r" there instead.
+TEST(TitleBar, TheMarlettFontIsInstalledForItsButtons) {
+    LOGFONTA wanted = {};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, "Marlett", LF_FACESIZE);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExA(
+        screen, &wanted,
+        [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    EXPECT_TRUE(found);
+}
+
 }  // namespace

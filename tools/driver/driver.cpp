@@ -26,7 +26,7 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-HWND Poll(DWORD pid, bool wantMessageBox, DWORD timeoutMs) {
+HWND Poll(DWORD pid, bool wantMessageBox, DWORD timeoutMs, DWORD pollMs = 50) {
     // a cold wineserver can report idle before the first window exists, so poll for it
     DWORD start = GetTickCount();
     for (;;) {
@@ -34,7 +34,7 @@ HWND Poll(DWORD pid, bool wantMessageBox, DWORD timeoutMs) {
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         if (GetTickCount() - start > timeoutMs) return nullptr;
-        Sleep(50);
+        Sleep(pollMs);
     }
 }
 
@@ -101,8 +101,8 @@ int Run(const std::string& commandLine, std::string* out, DWORD timeoutMs) {
     return static_cast<int>(exit);
 }
 
-HWND WaitForDialog(DWORD pid, DWORD timeoutMs) {
-    return Poll(pid, false, timeoutMs);
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs, DWORD pollMs) {
+    return Poll(pid, false, timeoutMs, pollMs);
 }
 
 HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs) {

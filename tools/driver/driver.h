@@ -23,8 +23,8 @@ bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode = null
 int Run(const std::string& commandLine, std::string* out = nullptr, DWORD timeoutMs = 60000);
 
 // The first visible dialog window (class #32770) of process PID that satisfies the test, polled
-// until TIMEOUT_MS: a message box is one that has the text control 0xFFFF.
-HWND WaitForDialog(DWORD pid, DWORD timeoutMs);
+// until TIMEOUT_MS, every POLL_MS: a message box is one that has the text control 0xFFFF.
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs, DWORD pollMs = 50);
 HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs);
 bool IsMessageBox(HWND window);
 

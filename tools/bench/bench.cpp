@@ -1,0 +1,250 @@
+// The start-up benchmark: starts programs one after the other, alternating run by run, and takes
+// for each run the time from process start until its first dialog window is visible and the
+// program has gone idle, the time from pressing Cancel (WM_CLOSE where there is no Cancel) until
+// the process has ended, and its peak working set. The first program is the reference; every
+// median is also given as a ratio to the reference's.
+//
+//   bench [--runs N] LABEL=COMMAND_LINE ...   N runs of each (15 when not given)
+//   bench --timeline COMMAND_LINE             one run whose standard error is this program's
+//                                             own, for a build that prints its own time line
+#include "tools/driver/driver.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWindowTimeoutMs = 60000;
+constexpr DWORD kExitTimeoutMs = 30000;
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+SIZE_T PeakWorkingSet(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    return GetProcessMemoryInfo(process, &counters, sizeof counters) ? counters.PeakWorkingSetSize
+                                                                     : 0;
+}
+
+// Owns a started process: whatever happens, the process does not outlive the benchmark.
+class StartedProcess {
+public:
+    StartedProcess(const std::string& commandLine, bool shareStdHandles) {
+        std::string line = commandLine;
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        if (shareStdHandles) {
+            startup.dwFlags = STARTF_USESTDHANDLES;
+            startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+            startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+            startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        }
+        PROCESS_INFORMATION info = {};
+        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, shareStdHandles, 0, nullptr,
+                           nullptr, &startup, &info)) {
+            CloseHandle(info.hThread);
+            m_hProcess = info.hProcess;
+            m_pid = info.dwProcessId;
+        }
+    }
+    ~StartedProcess() {
+        if (!m_hProcess) return;
+        if (WaitForSingleObject(m_hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(m_hProcess, 1);
+            WaitForSingleObject(m_hProcess, kExitTimeoutMs);
+        }
+        CloseHandle(m_hProcess);
+    }
+    StartedProcess(const StartedProcess&) = delete;
+    StartedProcess& operator=(const StartedProcess&) = delete;
+
+    HANDLE handle() const { return m_hProcess; }
+    DWORD pid() const { return m_pid; }
+
+private:
+    HANDLE m_hProcess = nullptr;
+    DWORD m_pid = 0;
+};
+
+struct Run {
+    bool ok = false;
+    double startMs = 0;
+    double exitMs = 0;
+    double peakMiB = 0;
+    std::string failure;
+};
+
+Run TimeOneRun(const std::string& commandLine, bool shareStdHandles) {
+    Run run;
+    const double start = Now();
+    StartedProcess process(commandLine, shareStdHandles);
+    if (!process.handle()) {
+        run.failure = "cannot be started";
+        return run;
+    }
+    // Waiting for idle first keeps the benchmark off the processor while the program starts; a
+    // cold process can report idle before its window exists, so the window is polled for after.
+    WaitForInputIdle(process.handle(), kWindowTimeoutMs);
+    HWND window = driver::WaitForDialog(process.pid(), kWindowTimeoutMs, 1);
+    if (!window) {
+        run.failure = "showed no window";
+        return run;
+    }
+    if (WaitForInputIdle(process.handle(), kWindowTimeoutMs) != 0) {
+        run.failure = "did not go idle";
+        return run;
+    }
+    run.startMs = Now() - start;
+    SIZE_T peak = PeakWorkingSet(process.handle());
+
+    const double closing = Now();
+    HWND cancel = GetDlgItem(window, IDCANCEL);
+    if (cancel && IsWindowEnabled(cancel))
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(cancel));
+    else
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.handle(), kExitTimeoutMs) != WAIT_OBJECT_0) {
+        run.failure = "did not end after Cancel";
+        return run;
+    }
+    run.exitMs = Now() - closing;
+    peak = std::max(peak, PeakWorkingSet(process.handle()));
+    run.peakMiB = static_cast<double>(peak) / (1024.0 * 1024.0);
+    run.ok = true;
+    return run;
+}
+
+struct Program {
+    std::string label;
+    std::string commandLine;
+    std::vector<Run> runs;
+};
+
+struct Figures {
+    double min = 0, median = 0, max = 0;
+};
+
+template <typename Member>
+Figures Summarise(const std::vector<Run>& runs, Member member) {
+    std::vector<double> values;
+    for (const Run& run : runs)
+        if (run.ok) values.push_back(run.*member);
+    if (values.empty()) return {};
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    const double median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return {values.front(), median, values.back()};
+}
+
+double Ratio(double value, double reference) {
+    return reference > 0 ? value / reference : 0;
+}
+
+int Timeline(const std::string& commandLine) {
+    Run run = TimeOneRun(commandLine, true);
+    if (!run.ok) {
+        std::fprintf(stderr, "bench: %s %s\n", commandLine.c_str(), run.failure.c_str());
+        return 1;
+    }
+    std::printf(
+        "seen from outside: window visible and idle %.0f ms, ended %.0f ms after Cancel, "
+        "peak working set %.1f MiB\n",
+        run.startMs, run.exitMs, run.peakMiB);
+    return 0;
+}
+
+int Compare(std::vector<Program>& programs, int runs) {
+    for (int i = 0; i < runs; ++i) {
+        for (Program& program : programs) {
+            program.runs.push_back(TimeOneRun(program.commandLine, false));
+            const Run& run = program.runs.back();
+            if (!run.ok)
+                std::fprintf(stderr, "bench: run %d of %s %s\n", i + 1, program.label.c_str(),
+                             run.failure.c_str());
+        }
+    }
+
+    std::printf("%d runs each, alternating; times in ms, peak working set in MiB\n\n", runs);
+    std::printf("%-14s %28s %28s %28s\n", "", "start-up to idle", "exit after Cancel",
+                "peak working set");
+    std::printf("%-14s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n", "program", "min", "median", "max",
+                "min", "median", "max", "min", "median", "max");
+    bool allOk = true;
+    for (const Program& program : programs) {
+        const Figures start = Summarise(program.runs, &Run::startMs);
+        const Figures exit = Summarise(program.runs, &Run::exitMs);
+        const Figures peak = Summarise(program.runs, &Run::peakMiB);
+        const int total = static_cast<int>(program.runs.size());
+        const int good = static_cast<int>(std::count_if(program.runs.begin(), program.runs.end(),
+                                                        [](const Run& run) { return run.ok; }));
+        allOk = allOk && good == total;
+        std::printf("%-14s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f",
+                    program.label.c_str(), start.min, start.median, start.max, exit.min,
+                    exit.median, exit.max, peak.min, peak.median, peak.max);
+        if (good != total) std::printf("   (%d of %d runs failed)", total - good, total);
+        std::printf("\n");
+    }
+
+    const Program& reference = programs.front();
+    const double refStart = Summarise(reference.runs, &Run::startMs).median;
+    const double refExit = Summarise(reference.runs, &Run::exitMs).median;
+    const double refPeak = Summarise(reference.runs, &Run::peakMiB).median;
+    std::printf("\nmedians as ratios to %s's\n", reference.label.c_str());
+    for (size_t i = 1; i < programs.size(); ++i) {
+        const Program& program = programs[i];
+        std::printf("%-14s  start-up %.2f   exit %.2f   peak working set %.2f\n",
+                    program.label.c_str(),
+                    Ratio(Summarise(program.runs, &Run::startMs).median, refStart),
+                    Ratio(Summarise(program.runs, &Run::exitMs).median, refExit),
+                    Ratio(Summarise(program.runs, &Run::peakMiB).median, refPeak));
+    }
+    return allOk ? 0 : 1;
+}
+
+void Usage() {
+    std::fprintf(stderr,
+                 "usage: bench [--runs N] LABEL=COMMAND_LINE ...   (the first is the reference)\n"
+                 "       bench --timeline COMMAND_LINE\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--timeline") return Timeline(argv[2]);
+    int runs = 15;
+    std::vector<Program> programs;
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = argv[i];
+        if (argument == "--runs" && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+            continue;
+        }
+        const size_t equals = argument.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            Usage();
+            return 2;
+        }
+        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}});
+    }
+    if (programs.size() < 2 || runs < 1) {
+        Usage();
+        return 2;
+    }
+    return Compare(programs, runs);
+}
