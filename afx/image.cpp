@@ -11,28 +11,17 @@ namespace gp = Gdiplus::DllExports;
 
 namespace {
 
-// GDI+ is started by the first image that needs it and runs until the process ends: starting
-// and shutting it down again for every picture costs more than the picture itself.
-class GdiplusSession {
-public:
-    static bool Start() {
-        static GdiplusSession session;
-        return session.m_bStarted;
-    }
-    ~GdiplusSession() {
-        if (m_bStarted) Gdiplus::GdiplusShutdown(m_token);
-    }
-    GdiplusSession(const GdiplusSession&) = delete;
-    GdiplusSession& operator=(const GdiplusSession&) = delete;
+// GDI+ runs while image objects exist and one of them has needed it.
+int g_nLiveImages = 0;
+ULONG_PTR g_gdiplusToken = 0;
+bool g_bGdiplusStarted = false;
 
-private:
-    GdiplusSession() {
-        Gdiplus::GdiplusStartupInput input;
-        m_bStarted = Gdiplus::GdiplusStartup(&m_token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ULONG_PTR m_token = 0;
-    bool m_bStarted = false;
-};
+bool StartGdiplus() {
+    if (g_bGdiplusStarted) return true;
+    Gdiplus::GdiplusStartupInput input;
+    g_bGdiplusStarted = Gdiplus::GdiplusStartup(&g_gdiplusToken, &input, nullptr) == Gdiplus::Ok;
+    return g_bGdiplusStarted;
+}
 
 std::wstring WidePath(LPCSTR path) {
     const int length = ::MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
@@ -89,15 +78,21 @@ bool CopyPalette(Gdiplus::GpBitmap* pBitmap, BitmapInfoWithPalette* pInfo) {
 
 }  // namespace
 
-CImage::CImage() = default;
+CImage::CImage() {
+    ++g_nLiveImages;
+}
 
 CImage::~CImage() {
     Destroy();
+    if (--g_nLiveImages == 0 && g_bGdiplusStarted) {
+        Gdiplus::GdiplusShutdown(g_gdiplusToken);
+        g_bGdiplusStarted = false;
+    }
 }
 
 HRESULT CImage::Load(LPCSTR pszFileName) {
     Destroy();
-    if (!GdiplusSession::Start()) return E_FAIL;
+    if (!StartGdiplus()) return E_FAIL;
     const std::wstring path = WidePath(pszFileName);
     Gdiplus::GpBitmap* pBitmap = nullptr;
     if (path.empty() || gp::GdipCreateBitmapFromFile(path.c_str(), &pBitmap) != Gdiplus::Ok) {
