@@ -7,7 +7,7 @@
 namespace {
 
 constexpr const char kUsage[] =
-    "usage: ovasim reset [--english]\n"
+    "usage: ovasim reset [--english] [--demo]\n"
     "       ovasim dump\n"
     "       ovasim set-item N [--int V] [--text T]\n"
     "       ovasim add-entry CARD PROFILE ID PASSWORD\n"
@@ -28,9 +28,16 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 2, argv + argc);
 
     if (verb == "reset") {
-        if (args.size() > 1 || (args.size() == 1 && args[0] != "--english"))
-            return Usage("reset takes only --english");
-        return ovasim::Reset(!args.empty());
+        bool english = false, demo = false;
+        for (const std::string& option : args) {
+            if (option == "--english" && !english)
+                english = true;
+            else if (option == "--demo" && !demo)
+                demo = true;
+            else
+                return Usage("reset takes only --english and --demo");
+        }
+        return ovasim::Reset(english, demo);
     }
     if (verb == "dump") {
         if (!args.empty()) return Usage("dump takes no arguments");

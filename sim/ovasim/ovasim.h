@@ -9,7 +9,8 @@
 
 namespace ovasim {
 
-int Reset(bool english);
+// A fresh installation; DEMO adds a lived-in client (cards, start list, a choice on every page).
+int Reset(bool english, bool demo);
 int Dump();
 int SetItem(const std::vector<std::string>& args);
 int AddEntry(const std::string& card, const std::string& profile, const std::string& id,

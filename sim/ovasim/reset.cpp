@@ -1,4 +1,5 @@
-// `ovasim reset`: a fresh demo installation of the client (sim/README.md, "Installation").
+// `ovasim reset`: a fresh installation of the client, and with --demo a lived-in one
+// (sim/README.md, "Installation").
 #include "sim/common/sim_state.h"
 #include "sim/ovasim/ovasim.h"
 #include "sim/store/settings_store.h"
@@ -6,7 +7,9 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace ovasim {
@@ -71,6 +74,19 @@ std::vector<DemoValue> DemoStore(bool english) {
         {schema::kItemShowPcName, DWORD{1}},
         {schema::kItemAutoPcName, DWORD{0}},
     };
+}
+
+template <typename Values>
+int WriteStoreValues(const Values& values) {
+    for (const DemoValue& demo : values) {
+        const sim::StoredItem* item = sim::FindStoredItem(demo.item);
+        if (!item) return Fail("the store keeps no value for item " + std::to_string(demo.item));
+        unsigned status = std::holds_alternative<DWORD>(demo.value)
+                              ? sim::WriteItemInteger(*item, std::get<DWORD>(demo.value))
+                              : sim::WriteItemText(*item, std::get<std::string>(demo.value));
+        if (status) return Fail("cannot write the store value " + std::string(item->valueName));
+    }
+    return 0;
 }
 
 // Removes FOLDER with everything in it, as far as it can; files in use stay behind.
@@ -219,25 +235,125 @@ int ResetRegistry(bool english) {
         RegDeleteValueA(user.get(), schema::kWireBase);
     }
 
-    for (const DemoValue& demo : DemoStore(english)) {
-        const sim::StoredItem* item = sim::FindStoredItem(demo.item);
-        if (!item) return Fail("the store keeps no value for item " + std::to_string(demo.item));
-        unsigned status = std::holds_alternative<DWORD>(demo.value)
-                              ? sim::WriteItemInteger(*item, std::get<DWORD>(demo.value))
-                              : sim::WriteItemText(*item, std::get<std::string>(demo.value));
-        if (status) return Fail("cannot write the store value " + std::string(item->valueName));
-    }
+    if (int failed = WriteStoreValues(DemoStore(english))) return failed;
     if (sim::SaveStartList(sim::kStartListKeyPath, {})) return Fail("cannot write the start list");
+    return 0;
+}
+
+// The lived-in client of `reset --demo`: cards of both kinds, and a choice made on every page.
+struct DemoCard {
+    const char* ndisName;
+    const char* displayName;
+    bool wireless;
+};
+
+constexpr DemoCard kDemoCards[] = {
+    {"{4D36E972-0001-4A1B-9C2D-00155D010A01}", "Realtek PCIe GbE Family Controller", false},
+    {"{4D36E972-0002-4A1B-9C2D-00155D010A02}", "Intel(R) Ethernet Connection I219-LM", false},
+    {"{4D36E972-0003-4A1B-9C2D-00155D010A03}", "Intel(R) Wi-Fi 6 AX201 160MHz", true},
+    {"{4D36E972-0004-4A1B-9C2D-00155D010A04}", "Qualcomm Atheros QCA9377 Wireless Adapter", true},
+};
+const DemoCard& kDemoWiredCard = kDemoCards[0];
+const DemoCard& kDemoWirelessCard = kDemoCards[2];
+
+std::string DemoCardList() {
+    std::string list;
+    for (const DemoCard& card : kDemoCards)
+        list += std::string(card.ndisName) + "||" + card.displayName +
+                (card.wireless ? "||1##" : "||0##");
+    return list;
+}
+
+bool SetMachineText(const char* key, const char* name, const std::string& text) {
+    sim::RegKey opened;
+    return opened.Create(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE) == ERROR_SUCCESS &&
+           RegSetValueExA(opened.get(), name, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool SetMachineDword(const char* key, const char* name, DWORD value) {
+    sim::RegKey opened;
+    return opened.Create(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE) == ERROR_SUCCESS &&
+           RegSetValueExA(opened.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof value) == ERROR_SUCCESS;
+}
+
+int FillDemo() {
+    const std::string profiles = CommonProfileFolder();
+    const std::string wiredProfile = profiles + "\\office.pcf";     // needs credentials
+    const std::string wirelessProfile = profiles + "\\campus.wcf";  // needs credentials
+    const std::string openProfile = profiles + "\\lab.hcf";         // needs none
+    struct Text {
+        const char* key;
+        const char* name;
+        std::string value;
+    };
+    const Text texts[] = {
+        {sim::kSimulatorKey, "Cards", DemoCardList()},
+        {schema::kOvaGinaKey, schema::kUseOvaGina, "1"},
+        {schema::kOvaGinaKey, schema::kGinaNicName, kDemoWiredCard.displayName},
+        {schema::kOvaGinaKey, schema::kGinaNdisName, kDemoWiredCard.ndisName},
+        {schema::kOvaGinaKey, schema::kGinaNicType, "wired"},
+        {schema::kOvaGinaKey, schema::kGinaProfilePathName, wiredProfile},
+        {schema::kOvaGinaKey, schema::kGinaAuthTimeout, "10"},
+        {schema::kWinlogonKey, schema::kGinaDll, schema::kOvaGinaDllName},
+        {schema::kOvaSvcKey, schema::kWireProfile, wiredProfile},
+        {schema::kOvaSvcKey, schema::kWirelessProfile, wirelessProfile},
+        {schema::kOvaSvcKey, schema::kWireCard, kDemoWiredCard.displayName},
+        {schema::kOvaSvcKey, schema::kWirelessCard, kDemoWirelessCard.displayName},
+        {schema::kStartUpKey, schema::kStartUpProfile, wirelessProfile},
+        {schema::kStartUpKey, schema::kStartUpDriver, "ndis"},
+    };
+    for (const Text& text : texts)
+        if (!SetMachineText(text.key, text.name, text.value))
+            return Fail(std::string("cannot write HKLM\\") + text.key + " " + text.name);
+    const std::pair<const char*, const char*> dwords[] = {
+        {schema::kOvaSvcKey, schema::kWireWirelessAutoSwitch},
+        {schema::kOvaSvcKey, schema::kUserNotice},
+        {schema::kStartUpKey, schema::kStartUpAuthEnable},
+    };
+    for (auto [key, name] : dwords)
+        if (!SetMachineDword(key, name, 1))
+            return Fail(std::string("cannot write HKLM\\") + key + " " + name);
+
+    // the default card page preselects by the start of a card's name
+    sim::RegKey user;
+    if (user.Create(HKEY_CURRENT_USER, schema::kUserOvaSettingsKey, KEY_SET_VALUE) != ERROR_SUCCESS)
+        return Fail(std::string("cannot create HKCU\\") + schema::kUserOvaSettingsKey);
+    for (auto [name, value] : {std::pair{schema::kWirelessBase, "Intel(R) Wi-Fi"},
+                               std::pair{schema::kWireBase, "Realtek"}})
+        if (RegSetValueExA(user.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                           static_cast<DWORD>(std::strlen(value) + 1)) != ERROR_SUCCESS)
+            return Fail(std::string("cannot write HKCU value ") + name);
+
+    const DemoValue store[] = {
+        {schema::kItemAutoStart, DWORD{1}},
+        {schema::kItemAutoConnect, DWORD{1}},
+        {schema::kItemDefaultWirelessCard, std::string(kDemoWirelessCard.displayName)},
+        {schema::kItemDefaultWiredCard, std::string(kDemoWiredCard.displayName)},
+        {schema::kItemSetDefaultWirelessNdis, std::string(kDemoWirelessCard.ndisName)},
+        {schema::kItemSetDefaultWiredNdis, std::string(kDemoWiredCard.ndisName)},
+    };
+    if (int failed = WriteStoreValues(store)) return failed;
+
+    // one entry whose profile asks for an ID and a password, one whose profile asks for none
+    if (unsigned status = sim::PutCommittedEntry(kDemoWiredCard.displayName, wiredProfile, "alice",
+                                                 "correct horse"))
+        return Fail("cannot write the start list (status " + std::to_string(status) + ")");
+    if (unsigned status = sim::PutCommittedEntry(kDemoCards[1].displayName, openProfile, "", ""))
+        return Fail("cannot write the start list (status " + std::to_string(status) + ")");
     return 0;
 }
 
 }  // namespace
 
-int Reset(bool english) {
+int Reset(bool english, bool demo) {
     if (int failed = InstallFiles()) return failed;
     if (int failed = InstallProfiles()) return failed;
     if (int failed = RemoveStartupShortcuts()) return failed;
-    return ResetRegistry(english);
+    if (int failed = ResetRegistry(english)) return failed;
+    return demo ? FillDemo() : 0;
 }
 
 }  // namespace ovasim

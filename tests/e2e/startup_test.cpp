@@ -10,7 +10,10 @@ using driver::Process;
 
 class EditorStart : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(e2e::Ovasim("reset")); }
+    void SetUp() override {
+        ASSERT_TRUE(e2e::Ovasim("reset"));
+        ASSERT_TRUE(e2e::Ovasim("fixture Cards \"lan0||Wired LAN||0##wlan0||Wireless LAN||1##\""));
+    }
     void TearDown() override {
         for (Process* p : {&first, &second}) {
             if (p->handle && !driver::WaitForExit(*p, 0)) TerminateProcess(p->handle, 1);
@@ -24,19 +27,25 @@ protected:
         EXPECT_TRUE(driver::WaitForExit(editor, e2e::kWindowTimeoutMs));
     }
 
-    // The application's library handle (the last one the process opened) was released once.
+    // Every process of the editor opens two library handles: first the card list's own, made
+    // before the application starts and never released, then the application's, released once
+    // and last.
     static void ExpectReleasedOnce(DWORD pid) {
         auto journal = e2e::Journal(pid);
         ASSERT_FALSE(journal.empty());
-        unsigned long long handle = journal.back().handle;
-        int initialized = 0, released = 0;
+        const unsigned long long cardList = journal.front().handle;
+        const unsigned long long application = journal.back().handle;
+        EXPECT_NE(cardList, application);
+        int initialized = 0, released = 0, cardListReleased = 0;
         for (const auto& e : journal) {
-            if (e.handle != handle) continue;
             initialized += e.operation == "initialize";
-            released += e.operation == "terminate" && e.result == 0;
+            released += e.operation == "terminate" && e.handle == application && e.result == 0;
+            cardListReleased += e.operation == "terminate" && e.handle == cardList;
         }
-        EXPECT_EQ(initialized, 1);
+        EXPECT_EQ(journal.front().operation, "initialize");
+        EXPECT_EQ(initialized, 2);
         EXPECT_EQ(released, 1);
+        EXPECT_EQ(cardListReleased, 0);
         EXPECT_EQ(journal.back().operation, "terminate") << "released last";
     }
 
@@ -64,6 +73,7 @@ TEST_F(EditorStart, SecondCopyShows8119InTheClientsLanguageAndTheFirstStaysUndis
         EXPECT_TRUE(driver::WaitForExit(second, e2e::kWindowTimeoutMs, &exitCode));
         EXPECT_EQ(driver::WaitForDialog(second.pid, 0), nullptr)
             << "the second copy shows no dialog";
+        ExpectReleasedOnce(second.pid);  // the refused copy made its card list too
 
         EXPECT_TRUE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the first copy goes on";
         EXPECT_FALSE(driver::WaitForExit(first, 0));
@@ -90,14 +100,20 @@ TEST_F(EditorStart, CancelLeavesTheClientAsItWas) {
     EXPECT_EQ(e2e::WithoutJournal(dumpAfter), e2e::WithoutJournal(dumpBefore));
 }
 
-TEST_F(EditorStart, ClientLibraryThatCannotBeOpenedShows8024AndNoDialog) {
+// Both the card list (before the application starts) and the application ask for a handle, and
+// each refusal shows 8024.
+TEST_F(EditorStart, ClientLibraryThatCannotBeOpenedShows8024TwiceAndNoDialog) {
     ASSERT_TRUE(e2e::Ovasim("set-item 49 --int 1"));
     ASSERT_TRUE(e2e::Ovasim("fixture InitializeFails 1"));
     first = driver::Start(e2e::kInstalledEditor);
-    HWND box = driver::WaitForMessageBox(first.pid, e2e::kWindowTimeoutMs);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(driver::WindowText(box), "Error - (8024)");
-    driver::Click(box, IDOK);
+    for (const char* whose : {"the card list", "the application"}) {
+        HWND box = driver::WaitForMessageBox(first.pid, e2e::kWindowTimeoutMs);
+        ASSERT_NE(box, nullptr) << whose;
+        EXPECT_EQ(driver::WindowText(box), "Error - (8024)") << whose;
+        driver::Click(box, IDOK);
+        // the next box comes once this one has gone
+        for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
+    }
     EXPECT_TRUE(driver::WaitForExit(first, e2e::kWindowTimeoutMs));
 }
 
@@ -113,6 +129,25 @@ TEST_F(EditorStart, LibraryHandleIsReleasedExactlyOnceAfterTheDialogHasClosed) {
         driver::Click(dialog, button);
         ASSERT_TRUE(driver::WaitForExit(first, e2e::kWindowTimeoutMs));
         ExpectReleasedOnce(first.pid);
+        driver::CloseProcess(first);
+    }
+}
+
+// The editor opens straight to its window, without a box: on the demo client, and on a bare one
+// that has cards (its pages prescribe no box for a missing value yet).
+TEST_F(EditorStart, OpensWithoutAMessageBoxOnTheDemoClientAndOnABareOneWithCards) {
+    for (const char* reset : {"reset --demo", "reset"}) {
+        ASSERT_TRUE(e2e::Ovasim(reset));
+        if (std::string(reset) == "reset") {
+            ASSERT_TRUE(e2e::Ovasim("fixture Cards \"lan0||Wired LAN||0##\""));
+        }
+        first = driver::Start(e2e::kInstalledEditor);
+        HWND dialog = driver::WaitForDialog(first.pid, e2e::kWindowTimeoutMs);
+        ASSERT_NE(dialog, nullptr) << reset;
+        EXPECT_FALSE(driver::IsMessageBox(dialog))
+            << reset << ": " << driver::ControlText(dialog, 0xFFFF);
+        EXPECT_EQ(driver::WaitForMessageBox(first.pid, 500), nullptr) << reset;
+        Cancel(first, dialog);
         driver::CloseProcess(first);
     }
 }

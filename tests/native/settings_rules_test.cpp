@@ -1,3 +1,4 @@
+#include "store/profile_rules.h"
 #include "store/settings_rules.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +28,23 @@ TEST(OptionString, DebugDataIsOnExactlyWithEitherMarker) {
     EXPECT_FALSE(settings::HasDebugMarker("-d;-dd;-x;;"));
     EXPECT_FALSE(settings::HasDebugMarker(""));
     EXPECT_FALSE(settings::HasDebugMarker("-D;;"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProfileNames, OnlyAnExactWcfEndingIsWirelessAndTheStartUpSetIgnoresCase) {
+    EXPECT_STREQ(ProfileKindOf("campus.wcf"), "ndis");
+    EXPECT_STREQ(ProfileKindOf("A.WCF"), "wired");
+    EXPECT_STREQ(ProfileKindOf("wcf"), "wired");
+    EXPECT_TRUE(IsProfileFileName("C:\\ProgramData\\Ovanta\\Profiles\\OFFICE.PCF"));
+    EXPECT_TRUE(IsProfileFileName("x.Kif"));
+    EXPECT_FALSE(IsProfileFileName("C:\\profiles\\office.hwf"));  // a profile, not a start-up one
+    EXPECT_FALSE(IsProfileFileName("pcf"));
+    // a 512-byte buffer holds the first 511 characters, and the test sees those
+    EXPECT_TRUE(IsProfileFileName(std::string(507, 'a') + ".pcf"));
+    EXPECT_FALSE(IsProfileFileName(std::string(508, 'a') + ".pcf"));
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 // the process has ended, and its peak working set. The first program is the reference; every
 // median is also given as a ratio to the reference's.
 //
-//   bench [--runs N] LABEL=COMMAND_LINE ...   N runs of each (15 when not given)
+//   bench [--runs N] [--before LABEL=COMMAND_LINE ...] LABEL=COMMAND_LINE ...
+//                                             N runs of each (15 when not given); a --before
+//                                             command runs to its end, untimed, before every
+//                                             run of the program of that label (in the order
+//                                             given), so that each run finds the client it needs
 //   bench --timeline COMMAND_LINE             one run whose standard error is this program's
 //                                             own, for a build that prints its own time line
 #include "tools/driver/driver.h"
@@ -138,6 +142,7 @@ Run TimeOneRun(const std::string& commandLine, bool shareStdHandles) {
 struct Program {
     std::string label;
     std::string commandLine;
+    std::vector<std::string> before;
     std::vector<Run> runs;
 };
 
@@ -177,6 +182,12 @@ int Timeline(const std::string& commandLine) {
 int Compare(std::vector<Program>& programs, int runs) {
     for (int i = 0; i < runs; ++i) {
         for (Program& program : programs) {
+            for (const std::string& command : program.before) {
+                if (driver::Run(command) != 0) {
+                    std::fprintf(stderr, "bench: %s failed\n", command.c_str());
+                    return 1;
+                }
+            }
             program.runs.push_back(TimeOneRun(program.commandLine, false));
             const Run& run = program.runs.back();
             if (!run.ok)
@@ -223,9 +234,11 @@ int Compare(std::vector<Program>& programs, int runs) {
 }
 
 void Usage() {
-    std::fprintf(stderr,
-                 "usage: bench [--runs N] LABEL=COMMAND_LINE ...   (the first is the reference)\n"
-                 "       bench --timeline COMMAND_LINE\n");
+    std::fprintf(
+        stderr,
+        "usage: bench [--runs N] [--before LABEL=COMMAND_LINE ...] LABEL=COMMAND_LINE ...\n"
+        "       (the first program is the reference)\n"
+        "       bench --timeline COMMAND_LINE\n");
 }
 
 }  // namespace
@@ -234,18 +247,34 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--timeline") return Timeline(argv[2]);
     int runs = 15;
     std::vector<Program> programs;
+    std::vector<std::pair<std::string, std::string>> before;  // label, command
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
         if (argument == "--runs" && i + 1 < argc) {
             runs = std::atoi(argv[++i]);
             continue;
         }
+        const bool isBefore = argument == "--before" && i + 1 < argc;
+        if (isBefore) argument = argv[++i];
         const size_t equals = argument.find('=');
         if (equals == std::string::npos || equals == 0) {
             Usage();
             return 2;
         }
-        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1), {}});
+        std::string label = argument.substr(0, equals), command = argument.substr(equals + 1);
+        if (isBefore)
+            before.emplace_back(label, command);
+        else
+            programs.push_back({label, command, {}, {}});
+    }
+    for (const auto& [label, command] : before) {
+        auto program = std::find_if(programs.begin(), programs.end(),
+                                    [&](const Program& p) { return p.label == label; });
+        if (program == programs.end()) {
+            Usage();
+            return 2;
+        }
+        program->before.push_back(command);
     }
     if (programs.size() < 2 || runs < 1) {
         Usage();

@@ -1,0 +1,111 @@
+#include "store/profile_catalogue.h"
+
+#include "afx/file_find.h"
+#include "app/timeline.h"
+#include "app/windows_version.h"
+
+#include <shlobj.h>
+
+#include <memory>
+#include <new>
+#include <optional>
+
+namespace {
+
+constexpr char kProfilesSuffix[] = "\\Ovanta\\Profiles";
+constexpr char kFallbackProfileFolder[] =
+    "C:\\Documents and Settings\\All Users\\Application Data\\Ovanta\\Profiles";
+
+ProfilesInfo* g_pProfilesInfo = nullptr;
+
+struct ComReleaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
+// The special folder CSIDL through its item list, which the shell's allocator frees.
+std::optional<std::string> SpecialFolder(int csidl) {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr)
+        return std::nullopt;
+    char path[MAX_PATH] = {};
+    const BOOL found = SHGetPathFromIDListA(items, path);
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator))) {
+        std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
+        owned->Free(items);
+    }
+    if (!found) return std::nullopt;
+    return std::string(path);
+}
+
+// The files (no directories) that match PATTERN, each with its name, path and kind.
+template <typename Visit>
+void ForEachProfileFile(const std::string& pattern, Visit visit) {
+    CFileFind finder;
+    BOOL working = finder.FindFile(pattern.c_str());
+    while (working) {
+        working = finder.FindNextFile();
+        if (finder.IsDots() || finder.IsDirectory()) continue;
+        const std::string name = finder.GetFileName();
+        visit(ProfileEntry{name, finder.GetFilePath(), ProfileKindOf(name)});
+    }
+}
+
+std::string Pattern(const std::string& folder, const char* extension) {
+    return folder + "\\*" + extension;
+}
+
+}  // namespace
+
+std::string GetProfileFolder() {
+    auto folder = SpecialFolder(IsNtFamily() ? CSIDL_COMMON_APPDATA : CSIDL_APPDATA);
+    return folder ? *folder + kProfilesSuffix : kFallbackProfileFolder;
+}
+
+std::string GetUserProfileFolder() {
+    auto folder = SpecialFolder(IsNtFamily() ? CSIDL_APPDATA : CSIDL_DESKTOP);
+    return folder ? *folder + kProfilesSuffix : std::string();
+}
+
+bool FindProfileFiles(const std::string& pattern, ProfileLists* lists) {
+    bool appended = false;
+    ForEachProfileFile(pattern, [&](ProfileEntry entry) {
+        auto& list = entry.kind == kProfileKindWireless ? lists->wireless : lists->wired;
+        list.push_back(std::move(entry));
+        appended = true;
+    });
+    return appended;
+}
+
+bool ListAllProfiles(ProfileLists* lists) {
+    bool found = false;
+    const std::string common = GetProfileFolder();
+    for (const char* extension : kProfileExtensions)
+        found = FindProfileFiles(Pattern(common, extension), lists) || found;
+    const std::string user = GetUserProfileFolder();
+    if (!user.empty()) {
+        for (const char* extension : kProfileExtensions)
+            found = FindProfileFiles(Pattern(user, extension), lists) || found;
+    }
+    return found;
+}
+
+ProfilesInfo::ProfilesInfo() {
+    const std::string folder = GetProfileFolder();
+    for (const char* extension : kCatalogueExtensions)
+        ForEachProfileFile(Pattern(folder, extension),
+                           [this](ProfileEntry entry) { m_list.push_back(std::move(entry)); });
+}
+
+ProfilesInfo* GetProfilesInfo() {
+    return g_pProfilesInfo;
+}
+
+ProfilesInfo* MakeProcessProfilesInfo() {
+    // made once and never destroyed: the catalogue outlives every page that reads it
+    if (g_pProfilesInfo == nullptr) {
+        g_pProfilesInfo = new (std::nothrow) ProfilesInfo();
+        TIMELINE_STEP("profile catalogue made");
+    }
+    return g_pProfilesInfo;
+}
