@@ -47,6 +47,20 @@ std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name) {
     return value;
 }
 
+std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name) {
+    RegKey k;
+    if (k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(k.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_BINARY)
+        return std::nullopt;
+    std::vector<BYTE> data(size);
+    if (RegQueryValueExA(k.get(), name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    data.resize(size);
+    return data;
+}
+
 std::optional<DWORD> FixtureDword(const char* name) {
     return ReadDword(HKEY_LOCAL_MACHINE, kSimulatorKey, name);
 }

@@ -6,12 +6,16 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sim {
 
 constexpr const char kSimulatorKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Simulator";
 constexpr const char kStoreKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Store";
 constexpr const char kInstallDir[] = "C:\\Program Files\\Ovanta";
+// The client's own firewall policy, a rule block (REG_BINARY).
+constexpr const char kFirewallKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\Firewall";
+constexpr const char kFirewallPolicyValue[] = "Policy";
 
 // Fixtures: values under HKLM kSimulatorKey; absent means normal behaviour.
 std::optional<DWORD> FixtureDword(const char* name);
@@ -44,5 +48,7 @@ private:
 
 std::optional<std::string> ReadText(HKEY root, const char* key, const char* name);
 std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name);
+// A REG_BINARY value under HKLM, or nothing when it is missing or of another type.
+std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name);
 
 }  // namespace sim

@@ -10,9 +10,11 @@
 #include <winsock2.h>
 #include <iphlpapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -287,32 +289,28 @@ int QTV_CLI_free_profile(void* block) {
     return 0;
 }
 
+// The policy in force: the FirewallPolicy fixture when it is set (empty, it is an empty policy),
+// otherwise the client's own, which `reset --demo` fills and plain `reset` removes.
 int QTV_CLI_get_firewall_policy(int, void* buffer, DWORD* size, char* error) {
+    const char* kOperation = "get_firewall_policy";
     if (!size) {
         PutText(error, kQtvFirewallErrorSize, "No size cell was given.");
-        return kBadArgument;
+        return Finish(kOperation, 0, kBadArgument);
     }
-    sim::RegKey k;
-    DWORD type = 0, stored = 0;
-    if (k.Open(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_QUERY_VALUE) != ERROR_SUCCESS ||
-        RegQueryValueExA(k.get(), "FirewallPolicy", nullptr, &type, nullptr, &stored) !=
-            ERROR_SUCCESS ||
-        type != REG_BINARY) {
-        PutText(error, kQtvFirewallErrorSize, "No firewall policy is in force.");
-        return kFailed;
-    }
+    std::optional<std::vector<BYTE>> policy = sim::ReadBinary(sim::kSimulatorKey, "FirewallPolicy");
+    if (!policy) policy = sim::ReadBinary(sim::kFirewallKey, sim::kFirewallPolicyValue);
+    const std::vector<BYTE> rules = policy.value_or(std::vector<BYTE>());
     if (!buffer) {
-        *size = stored;
-        return kOk;
+        *size = static_cast<DWORD>(rules.size());
+        return Finish(kOperation, 0, kOk);
     }
-    if (*size < stored) {
+    if (*size < rules.size()) {
         PutText(error, kQtvFirewallErrorSize, "The buffer is too small for the firewall policy.");
-        return kFailed;
+        return Finish(kOperation, 0, kFailed);
     }
-    LONG rc = RegQueryValueExA(k.get(), "FirewallPolicy", nullptr, &type,
-                               static_cast<BYTE*>(buffer), &stored);
-    *size = stored;
-    return rc == ERROR_SUCCESS ? kOk : kFailed;
+    std::copy(rules.begin(), rules.end(), static_cast<BYTE*>(buffer));
+    *size = static_cast<DWORD>(rules.size());
+    return Finish(kOperation, 0, kOk);
 }
 
 }  // extern "C"

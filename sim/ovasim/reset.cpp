@@ -6,8 +6,10 @@
 
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <variant>
@@ -221,8 +223,8 @@ void DeleteMachineValue(const char* key, const char* name) {
 
 int ResetRegistry(bool english) {
     // Fixtures, the store and what the editor writes go; the store is then laid anew.
-    const char* trees[] = {sim::kSimulatorKey, sim::kStoreKey, schema::kOvaGinaKey,
-                           schema::kOvaSvcKey, schema::kStartUpKey};
+    const char* trees[] = {sim::kSimulatorKey, sim::kStoreKey,      schema::kOvaGinaKey,
+                           schema::kOvaSvcKey, schema::kStartUpKey, sim::kFirewallKey};
     for (const char* tree : trees)
         if (!sim::DeleteMachineTree(tree)) return Fail(std::string("cannot remove HKLM\\") + tree);
     DeleteMachineValue(schema::kRunKey, schema::kRunOvanta);
@@ -279,6 +281,55 @@ bool SetMachineDword(const char* key, const char* name, DWORD value) {
                           sizeof value) == ERROR_SUCCESS;
 }
 
+// The client's own firewall policy: a rule of each protocol in each direction.
+struct DemoRule {
+    bool outbound;
+    std::uint16_t protocol;  // 0 all, 1 ICMP, 6 TCP, 17 UDP
+    bool allow;
+    std::uint32_t from, to;  // host byte order
+    std::uint16_t fromPort, toPort;
+};
+
+constexpr DemoRule kDemoRules[] = {
+    {false, 6, true, 0x0A000000, 0x0A0000FF, 3389, 3389},  // 10.0.0.0 - 10.0.0.255
+    {false, 17, false, 0x00000000, 0xFFFFFFFF, 137, 139},
+    {false, 1, true, 0xC0A80001, 0xC0A800FE, 0, 0},  // 192.168.0.1 - 192.168.0.254
+    {false, 0, false, 0x00000000, 0xFFFFFFFF, 0, 65535},
+    {true, 6, true, 0x0A000001, 0x0AFFFFFE, 1024, 65535},
+    {true, 17, true, 0x00000000, 0xFFFFFFFF, 53, 53},
+    {true, 1, true, 0x00000000, 0xFFFFFFFF, 0, 0},
+    {true, 0, false, 0xAC100000, 0xAC1FFFFF, 0, 65535},  // 172.16.0.0 - 172.31.255.255
+};
+
+// The rule block as the library hands it out: a header with the inbound count at offset 4 and
+// the outbound count at offset 8, then 36 bytes a rule, little-endian.
+std::vector<BYTE> DemoPolicy() {
+    std::vector<BYTE> block;
+    auto put = [&block](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) block.push_back(static_cast<BYTE>(value >> (8 * i)));
+    };
+    std::uint32_t outbound = 0;
+    for (const DemoRule& rule : kDemoRules) outbound += rule.outbound ? 1 : 0;
+    const std::uint32_t inbound = static_cast<std::uint32_t>(std::size(kDemoRules)) - outbound;
+    for (std::uint32_t word : {0u, inbound, outbound, 0u}) put(word, 4);
+    for (const DemoRule& rule : kDemoRules) {
+        const std::uint32_t none = 0;
+        put(rule.outbound ? none : rule.from, 4);
+        put(rule.outbound ? none : rule.to, 4);
+        put(rule.outbound ? rule.from : none, 4);
+        put(rule.outbound ? rule.to : none, 4);
+        put(rule.outbound ? none : rule.fromPort, 2);
+        put(rule.outbound ? none : rule.toPort, 2);
+        put(rule.outbound ? rule.fromPort : none, 2);
+        put(rule.outbound ? rule.toPort : none, 2);
+        put(rule.protocol, 2);
+        put(0, 2);
+        put(rule.allow ? 1 : 0, 4);
+        put(rule.outbound ? 1 : 0, 4);
+    }
+    return block;
+}
+
 int FillDemo() {
     const std::string profiles = CommonProfileFolder();
     const std::string wiredProfile = profiles + "\\office.pcf";     // needs credentials
@@ -316,6 +367,13 @@ int FillDemo() {
     for (auto [key, name] : dwords)
         if (!SetMachineDword(key, name, 1))
             return Fail(std::string("cannot write HKLM\\") + key + " " + name);
+
+    const std::vector<BYTE> policy = DemoPolicy();
+    sim::RegKey firewall;
+    if (firewall.Create(HKEY_LOCAL_MACHINE, sim::kFirewallKey, KEY_SET_VALUE) != ERROR_SUCCESS ||
+        RegSetValueExA(firewall.get(), sim::kFirewallPolicyValue, 0, REG_BINARY, policy.data(),
+                       static_cast<DWORD>(policy.size())) != ERROR_SUCCESS)
+        return Fail(std::string("cannot write HKLM\\") + sim::kFirewallKey);
 
     // the default card page preselects by the start of a card's name
     sim::RegKey user;
