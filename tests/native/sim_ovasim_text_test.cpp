@@ -1,12 +1,29 @@
-// ovasim's text forms: the call journal's lines, binary fixtures in hex, command-line integers.
+// The simulated client's text forms: fixture values as its modules read them, and ovasim's call
+// journal lines, binary fixtures in hex and command-line integers.
+#include "sim/common/fixture_text.h"
 #include "sim/ovasim/ovasim_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace {
+
+TEST(SimulatorFixtures, NameListsIgnoreLetterCase) {
+    EXPECT_TRUE(sim::ListContains("OvaText.dll;OvaReg.dll", "ovareg.DLL"));
+    EXPECT_FALSE(sim::ListContains("OvaText.dll;OvaReg.dll", "OvaShMem.dll"));
+    EXPECT_FALSE(sim::ListContains("OvaText.dll", "OvaText"));
+    EXPECT_FALSE(sim::ListContains("", "x"));
+}
+
+TEST(SimulatorFixtures, FailItemsGiveEachItemItsStatusAndPassOverMalformedPairs) {
+    const std::string pairs = "72=9100;x=1;130=;43=9043;77";
+    EXPECT_EQ(sim::StatusForItem(pairs, 72), 9100u);
+    EXPECT_EQ(sim::StatusForItem(pairs, 43), 9043u);
+    for (unsigned item : {130u, 77u, 7u}) EXPECT_FALSE(sim::StatusForItem(pairs, item)) << item;
+}
 
 TEST(JournalLine, ReadsProcessOperationHandleAndResult) {
     auto line = ovasim::ParseJournalLine("7 enum_card 0xffffffffffffffff -2147483648\r");

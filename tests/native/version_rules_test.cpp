@@ -30,20 +30,15 @@ const Row kRows[] = {
     {2, 2, 0, 0, 1, 0},    {3, 6, 1, 0, 1, 0},
 };
 
-TEST(WindowsVersionCode, FollowsEveryRowOfTheVersionTable) {
+// The NT family is every known code of platform 2, the codes above nine.
+TEST(WindowsVersionCode, FollowsEveryRowOfTheVersionTableAndTellsTheNtFamily) {
     for (const Row& r : kRows) {
         VersionFacts facts{r.platform, r.major, r.minor, r.sp, r.product};
-        EXPECT_EQ(Classify(facts), r.code)
-            << "platform " << r.platform << " " << r.major << "." << r.minor << " sp '" << r.sp
-            << "' product " << r.product;
-    }
-}
-
-TEST(WindowsVersionCode, CountsAsNtFamilyExactlyAboveNine) {
-    for (const Row& r : kRows) {
-        VersionFacts facts{r.platform, r.major, r.minor, r.sp, r.product};
-        bool nt = r.platform == 2 && r.code != 0;
-        EXPECT_EQ(versionrules::IsNtCode(Classify(facts)), nt) << r.major << "." << r.minor;
+        const int code = Classify(facts);
+        EXPECT_EQ(code, r.code) << "platform " << r.platform << " " << r.major << "." << r.minor
+                                << " sp '" << r.sp << "' product " << r.product;
+        EXPECT_EQ(versionrules::IsNtCode(code), r.platform == 2 && r.code != 0)
+            << r.major << "." << r.minor;
     }
     EXPECT_FALSE(versionrules::IsNtCode(0));
 }

@@ -111,28 +111,26 @@ TEST_F(DataExchangeTest, FirstBadNumberStopsTheExchangeThereWithTheFocusOnIt) {
 }
 
 TEST(IntegerFieldTest, AcceptsOnlyDecimalIntegersWithBlanksAround) {
-    const struct {
-        const char* text;
-        int value;  // -99: refused, the value kept
-    } cases[] = {{"42", 42},
-                 {"-7", -7},
-                 {"+7", 7},
-                 {"  12 \t", 12},
-                 {"007", 7},
-                 {"2147483647", 2147483647},
-                 {"-2147483648", INT_MIN},
-                 {"", -99},
-                 {"  ", -99},
-                 {"12x", -99},
-                 {"1 2", -99},
-                 {"0x10", -99},
-                 {"-0", -99},
-                 {"2147483648", -99},
-                 {"-2147483649", -99}};
-    for (const auto& c : cases) {
+    // The text and the value read from it; -99: refused, the value kept.
+    const std::pair<const char*, int> cases[] = {{"42", 42},
+                                                 {"-7", -7},
+                                                 {"+7", 7},
+                                                 {"  12 \t", 12},
+                                                 {"007", 7},
+                                                 {"2147483647", INT_MAX},
+                                                 {"-2147483648", INT_MIN},
+                                                 {"", -99},
+                                                 {"  ", -99},
+                                                 {"12x", -99},
+                                                 {"1 2", -99},
+                                                 {"0x10", -99},
+                                                 {"-0", -99},
+                                                 {"2147483648", -99},
+                                                 {"-2147483649", -99}};
+    for (const auto& [text, expected] : cases) {
         int value = -99;
-        EXPECT_EQ(AfxParseInt(c.text, &value), c.value != -99) << '"' << c.text << '"';
-        EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+        EXPECT_EQ(AfxParseInt(text, &value), expected != -99) << '"' << text << '"';
+        EXPECT_EQ(value, expected) << '"' << text << '"';
     }
 }
 

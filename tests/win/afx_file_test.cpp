@@ -50,10 +50,8 @@ TEST_F(FileFindTest, EveryMatchIsVisitedIncludingTheLastOne) {
     EXPECT_EQ(files, (std::vector<std::string>{folder + "\\a.0", folder + "\\b.0"}));
     EXPECT_EQ(folders, (std::vector<std::string>{folder + "\\sub.0"}));
     EXPECT_FALSE(finder.FindNextFile());
-}
 
-TEST_F(FileFindTest, OnlyMatchIsCurrentAndLastAtOnce) {
-    CFileFind finder;
+    // The only match is current and last at once.
     ASSERT_TRUE(finder.FindFile((folder + "\\c.*").c_str()));
     EXPECT_FALSE(finder.FindNextFile());
     EXPECT_EQ(finder.GetFileName(), "c.txt");

@@ -1,6 +1,6 @@
 // The start list, auto-connect, default card and general options pages and the start entry and
-// advanced settings dialogs: their controls and Korean captions, the interface texts on the right
-// controls, what a locked page disables, the skin, and the dialogs' own behaviour.
+// advanced settings dialogs: the interface texts on the right controls, what a locked page
+// disables, the skin, and the dialogs' own behaviour.
 #include "pages/auto_start_dlg.h"
 #include "pages/details_dlg.h"
 #include "pages/page1_dlg.h"
@@ -13,90 +13,36 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace templates;
 
-const std::vector<Control> kStartListControls = {
-    {1029, kCheckbox, L"자동실행하기", "213"},
-    {1054, kLabel, L"아래의 Ovanta 정보들을 이용하여 여러 개를 자동 실행", "214"},
-    {1006, kList, L"List1", nullptr, WS_VISIBLE | LVS_SINGLESEL | LVS_NOCOLUMNHEADER | WS_TABSTOP},
-    {1009, kButton, L"추가", "216"},
-    {1010, kButton, L"제거", "217"},
-    {1011, kButton, L"수정", "218"},
-    {1027, kLabel, L"마지막으로 실행한 Ovanta 정보를 이용하여 자동 실행", nullptr, 0},
-    {1028, kLabel, L"아래의 Ovanta 정보들을 이용하여 여러 개를 자동 실행", nullptr, 0},
-};
-const std::vector<Control> kAutoConnectControls = {
-    {1020, kCheckbox, L"자동연결", "219"},
-    {1046, kLabel, L"아이디와 패스워드가 기억되어 있으면 자동으로 연결을 시도한다.", "220"},
-};
-const std::vector<Control> kDefaultCardControls = {
-    {1021, kCheckbox, L"기본 무선 네트워크 카드 ", "221"},
-    {1014, kDropList, L""},
-    {1022, kCheckbox, L"기본 유선 네트워크 카드", "222"},
-    {1015, kDropList, L""},
-};
-const std::vector<Control> kGeneralOptionsControls = {
-    {1024, kCheckbox, L"윈도우 부팅시 트레이 아이콘 보이기", "223"},
-    {1047, kLabel, L"언어 선택", "225"},
-    {1012, kRadio, L"한국어", "226"},
-    {1013, kRadio, L"English", "227"},
-    {1049, kButton, L"고급설정", "228"},
-    {1063, kCheckbox, L"WZCSVC 사용", nullptr, 0},
-    {1076, kCheckbox, L"인증패킷 브로드캐스팅", "258"},
-    {1089, kLabel, L"보안", "270"},
-    {1088, kRadio, L"TLS 1.0 사용", "271"},
-    {1086, kRadio, L"TLS 1.2 사용", "272"},
-    {1090, kCheckbox, L"PC이름 자동 바꾸기", "280"},
-};
-// The labels' texts come through the start list page.
-const std::vector<Control> kStartEntryControls = {
-    {1032, kLabel, L"네트워크 카드", "208"},
-    {1030, kSortedDropDown, L""},
-    {1035, kLabel, L"프로파일 이름", "209"},
-    {1033, kSortedDropDown, L""},
-    {1037, kLabel, L"인증 정보", "210"},
-    {1038, kLabel, L"아이디", "211"},
-    {1036, kEdit, L"", nullptr, WS_VISIBLE | ES_AUTOHSCROLL},
-    {1041, kLabel, L"암호", "212"},
-    {1040, kPassword, L"", nullptr, WS_VISIBLE | ES_AUTOHSCROLL},
-    {IDOK, kButton, L"OK", nullptr, 0},
-    {IDCANCEL, kButton, L"Cancel", nullptr, 0},
-    {1031, kButton, L"Button1", nullptr, 0},
-    {1034, kButton, L"Button1", nullptr, 0},
-    {1039, kButton, L"인증서...", nullptr, 0},
-};
-// The texts come through the general options page.
-const std::vector<Control> kDetailsControls = {
-    {1050, kCheckbox, L"디버그 데이터를 작성하기", "236"},
-    {IDOK, kButton, L"확인", "237"},
-    {IDCANCEL, kButton, L"취소", "238"},
-};
-
-// The start entry dialog is a bare pop-up: its picture reaches every edge.
-constexpr DWORD kNotBare = WS_CHILD | WS_CAPTION | WS_THICKFRAME | DS_MODALFRAME;
-const Template kStartList = {129, L"", kPageStyle, kNotPageStyle, kStartListControls, 257, 161};
-const Template kAutoConnect = {130, L"", kPageStyle, kNotPageStyle, kAutoConnectControls, 257, 161};
-const Template kDefaultCard = {131, L"", kPageStyle, kNotPageStyle, kDefaultCardControls};
-const Template kGeneralOptions = {132, L"", kPageStyle, kNotPageStyle, kGeneralOptionsControls};
-const Template kStartEntry = {134, L"", WS_POPUP, kNotBare, kStartEntryControls, 289, 196};
-const Template kDetails = {152, L"고급 설정", WS_POPUP | WS_CAPTION, WS_CHILD, kDetailsControls};
-
 const std::vector<PageCase> kPages = {
-    {&kStartList,
-     {"213", "214", "216", "217", "218", "208", "209", "210", "211", "212"},
+    {{"213", "214", "216", "217", "218", "208", "209", "210", "211", "212"},
+     {{1029, "213"}, {1054, "214"}, {1009, "216"}, {1010, "217"}, {1011, "218"}},
      {1029, 1006, 1009, 1010, 1011},
      {1006, 1029, 1054},
      MakePage<CPage1Dlg>},
-    {&kAutoConnect, {"219", "220"}, {1020}, {1020, 1046}, MakePage<CPage2Dlg>},
-    {&kDefaultCard, {"221", "222"}, {1021, 1022, 1014, 1015}, {1021, 1022}, MakePage<CPage3Dlg>},
-    {&kGeneralOptions,
-     {"223", "258", "225", "226", "227", "228", "236", "237", "238", "240", "270", "271", "272",
+    {{"219", "220"}, {{1020, "219"}, {1046, "220"}}, {1020}, {1020, 1046}, MakePage<CPage2Dlg>},
+    {{"221", "222"},
+     {{1021, "221"}, {1022, "222"}},
+     {1021, 1022, 1014, 1015},
+     {1021, 1022},
+     MakePage<CPage3Dlg>},
+    {{"223", "258", "225", "226", "227", "228", "236", "237", "238", "240", "270", "271", "272",
       "280"},
+     {{1024, "223"},
+      {1076, "258"},
+      {1047, "225"},
+      {1012, "226"},
+      {1013, "227"},
+      {1049, "228"},
+      {1089, "270"},
+      {1088, "271"},
+      {1086, "272"},
+      {1090, "280"}},
      {1049, 1024, 1076, 1012, 1013},
      {1012, 1013, 1024, 1047, 1076, 1086, 1088, 1089, 1090},
      MakePage<CPage4Dlg>},
@@ -104,11 +50,8 @@ const std::vector<PageCase> kPages = {
 
 class PagesFirst : public PageHost {};
 
-TEST_F(PagesFirst, EveryTemplateHoldsItsControlsWithTheirKindsAndKoreanCaptions) {
-    for (const Template* t :
-         {&kStartList, &kAutoConnect, &kDefaultCard, &kGeneralOptions, &kStartEntry, &kDetails}) {
-        ExpectTemplate(*t, parent.m_hWnd);
-    }
+TEST_F(PagesFirst, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
+    ExpectPages(kPages, &parent);
 }
 
 // DDX_Radio reads a radio's value within the group that starts at it: the language radios stand
@@ -119,24 +62,6 @@ TEST_F(PagesFirst, LanguageRadiosStandAloneAndTheTlsRadiosShareOneGroup) {
     EXPECT_EQ(RadioGroupFrom(page->m_hWnd, 1012), std::vector<int>{1012});
     EXPECT_EQ(RadioGroupFrom(page->m_hWnd, 1013), std::vector<int>{1013});
     EXPECT_EQ(RadioGroupFrom(page->m_hWnd, 1088), (std::vector<int>{1088, 1086}));
-}
-
-TEST_F(PagesFirst, StartEntryMenuDeclaresTheThreeCommandsWithKoreanNames) {
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(146));
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 3);
-    const std::pair<UINT, std::wstring> items[] = {
-        {32771, L"확인"}, {32772, L"취소"}, {32773, L"인증서"}};
-    for (int i = 0; i < 3; ++i) {
-        wchar_t name[32] = {};
-        GetMenuStringW(menu, i, name, 32, MF_BYPOSITION);
-        EXPECT_EQ(std::make_pair(GetMenuItemID(menu, i), std::wstring(name)), items[i]);
-    }
-    DestroyMenu(menu);
-}
-
-TEST_F(PagesFirst, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
-    ExpectPages(kPages, &parent);
 }
 
 bool Shown(const CWnd& dialog, int id) {
@@ -161,29 +86,40 @@ TEST_F(PagesFirst, GeneralOptionsHideTheCheckboxWhoseTextTheClientLeftEmpty) {
     }
 }
 
-// The start list page hands the start entry dialog its last five texts.
-TEST_F(PagesFirst, StartEntryTakesItsTextsThroughTheStartListPageAndDrawsItsOwnButtons) {
-    CPage1Dlg page;
-    page.SetInterfaceTexts(kPages[0].texts.data());
-    CAutoStartDlg dialog(&parent);
-    dialog.SetInterfaceTexts(&page.m_strText[CPage1Dlg::kTextEntryFirst]);
-    ASSERT_TRUE(dialog.Create(CAutoStartDlg::IDD, &parent));
-    ExpectTexts(dialog, kStartEntryControls);
-    ExpectSkinnedExactly(dialog.m_hWnd, kStartEntryControls, {1032, 1035, 1037, 1038, 1041});
+// Each dialog gets its texts through the page that opens it: the start list page hands on its
+// last five, the general options page four from its middle.
+TEST_F(PagesFirst, StartEntryAndAdvancedSettingsTakeTheirTextsThroughTheirPages) {
+    CPage1Dlg startList;
+    startList.SetInterfaceTexts(kPages[0].texts.data());
+    CAutoStartDlg entry(&parent);
+    entry.SetInterfaceTexts(&startList.m_strText[CPage1Dlg::kTextEntryFirst]);
+    ASSERT_TRUE(entry.Create(CAutoStartDlg::IDD, &parent));
+    ExpectTexts(entry, {{1032, "208"}, {1035, "209"}, {1037, "210"}, {1038, "211"}, {1041, "212"}});
+    ExpectSkinnedExactly(entry.m_hWnd, {1032, 1035, 1037, 1038, 1041});
 
-    // the image buttons carry the menu's commands and hang below the password field
-    RECT edit = {}, ok = {}, cancel = {};
+    CPage4Dlg options;
+    options.SetInterfaceTexts(kPages[3].texts.data());
+    CDetailsDlg details(&parent);
+    details.SetInterfaceTexts(&options.m_strText[CPage4Dlg::kTextDetailsFirst]);
+    ASSERT_TRUE(details.Create(CDetailsDlg::IDD, &parent));
+    ExpectTexts(details, {{1050, "236"}, {IDOK, "237"}, {IDCANCEL, "238"}});
+    EXPECT_EQ(WideText(details.m_hWnd), L"240");
+}
+
+// Its OK and Cancel are image buttons that carry the menu's commands, below the password field.
+TEST_F(PagesFirst, StartEntryDrawsItsOwnButtonsBelowThePasswordField) {
+    CAutoStartDlg dialog(&parent);
+    ASSERT_TRUE(dialog.Create(CAutoStartDlg::IDD, &parent));
+    RECT edit = {};
     GetWindowRect(GetDlgItem(dialog.m_hWnd, 1040), &edit);
-    GetWindowRect(GetDlgItem(dialog.m_hWnd, 32771), &ok);
-    GetWindowRect(GetDlgItem(dialog.m_hWnd, 32772), &cancel);
-    const RECT okPlace = {edit.right - 132, edit.bottom + 20, edit.right - 71, edit.bottom + 41};
-    const RECT cancelPlace = {edit.right - 61, edit.bottom + 20, edit.right, edit.bottom + 41};
-    EXPECT_TRUE(EqualRect(&ok, &okPlace));
-    EXPECT_TRUE(EqualRect(&cancel, &cancelPlace));
-    for (int id : {32771, 32772}) {
-        EXPECT_EQ(
-            GetWindowLongA(GetDlgItem(dialog.m_hWnd, id), GWL_STYLE) & (WS_VISIBLE | BS_TYPEMASK),
-            WS_VISIBLE | BS_OWNERDRAW);
+    for (int id : {ID_MENU_AUTO_START_OK, ID_MENU_AUTO_START_CANCEL}) {
+        HWND button = GetDlgItem(dialog.m_hWnd, id);
+        RECT place = {};
+        GetWindowRect(button, &place);
+        EXPECT_GT(place.top, edit.bottom) << id;
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & (WS_VISIBLE | BS_TYPEMASK),
+                  WS_VISIBLE | BS_OWNERDRAW)
+            << id;
     }
 }
 
@@ -208,16 +144,6 @@ TEST_F(PagesFirst, StartEntryBackgroundIsThePictureForTheResolution) {
         EXPECT_EQ(GetPixel(dc, 200, 100) != fill, dpi == 96);
         dc.SelectObject(old);
     }
-}
-
-TEST_F(PagesFirst, AdvancedSettingsTakeTitleAndCaptionsFromTheGeneralOptionsTexts) {
-    CPage4Dlg page;
-    page.SetInterfaceTexts(kPages[3].texts.data());
-    CDetailsDlg dialog(&parent);
-    dialog.SetInterfaceTexts(&page.m_strText[CPage4Dlg::kTextDetailsFirst]);
-    ASSERT_TRUE(dialog.Create(CDetailsDlg::IDD, &parent));
-    ExpectTexts(dialog, kDetailsControls);
-    EXPECT_EQ(WideText(dialog.m_hWnd), L"240");
 }
 
 // The box is ticked from the member. A click on it is read at once; OK reads it and Cancel leaves

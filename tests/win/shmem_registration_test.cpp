@@ -1,6 +1,6 @@
-// The editor registration of OvaShMem.dll, used as the editor uses it: through the client
-// library's module protocol, one load per use, and across processes; and ovasim's verbs that hold
-// a registration in the background.
+// The editor registration of OvaShMem.dll across processes, used as the editor uses it: through
+// the client library's module protocol, one load per use. Within one process the main dialog's
+// tests prove it through the editor itself.
 //
 // The program doubles as the other editor: started with kHolderArg it registers, unloads the
 // module, says so and waits to be killed, as an editor that crashes never unregisters.
@@ -32,11 +32,11 @@ struct Answer {
 
 // One use of the module with the arguments the editor passes: the name, the window cell, five
 // zeros, five pointers to one scratch cell, the status cell.
-Answer Invoke(unsigned command, const char* name = shmem::kEditorName) {
+Answer Invoke(unsigned command) {
     LoadedModule module("OvaShMem.dll");
     EXPECT_TRUE(module.ready()) << "OvaShMem.dll is not usable";
     if (!module.ready()) return {0, 0};
-    std::string text = name;
+    std::string text = shmem::kEditorName;
     std::uint64_t window = 0, scratch = 0;
     std::uint32_t status = 0;
     int result =
@@ -105,39 +105,14 @@ int HoldForParent(const char* readyName) {
     return 3;
 }
 
-// Runs `ovasim VERB` to its end and answers its exit code. Not through a pipe: the holder that
-// register-editor leaves behind would keep it open.
-DWORD Ovasim(const char* verb) {
-    driver::Process process = driver::Start("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + verb);
-    DWORD code = 0xFFFFFFFF;
-    EXPECT_TRUE(driver::WaitForExit(process, 60000, &code)) << "ovasim " << verb;
-    driver::CloseProcess(process);
-    return code;
-}
-
 class EditorRegistration : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(Registered()) << "an editor registration is left over from elsewhere";
     }
-    // No registration and no holder outlives a test.
-    void TearDown() override {
-        Ovasim("unregister-editor");
-        Invoke(kRemove);
-    }
+    // No registration outlives a test.
+    void TearDown() override { Invoke(kRemove); }
 };
-
-TEST_F(EditorRegistration, TheQueryAnswersWhetherAnEditorIsRegistered) {
-    Answer answer = Invoke(kQuery);
-    EXPECT_EQ(answer.result, 0);
-    EXPECT_EQ(answer.status, 0u);
-    answer = Invoke(kRegister);
-    EXPECT_NE(answer.result, 0);
-    EXPECT_EQ(answer.status, 0u);
-    EXPECT_TRUE(Registered());
-    EXPECT_NE(Invoke(kRemove).result, 0);
-    EXPECT_FALSE(Registered());
-}
 
 TEST_F(EditorRegistration, AnotherProcessHoldsTheRegistrationUntilItEnds) {
     OtherEditor other;
@@ -157,46 +132,6 @@ TEST_F(EditorRegistration, AnotherProcessHoldsTheRegistrationUntilItEnds) {
     ASSERT_TRUE(ReadRecord());
     EXPECT_FALSE(Registered());
     EXPECT_NE(Invoke(kRegister).result, 0);
-}
-
-TEST_F(EditorRegistration, OnlyTheNameOvaSettingsIsAccepted) {
-    for (const char* name : {"ovasettings", "OvaSettings2", "OvaSetting", ""}) {
-        for (unsigned command : {kRegister, kRemove, kQuery}) {
-            Answer answer = Invoke(command, name);
-            EXPECT_EQ(answer.result, 0) << command << " \"" << name << "\"";
-            EXPECT_EQ(answer.status, kStatusWrongName) << command << " \"" << name << "\"";
-        }
-    }
-    EXPECT_FALSE(Registered());
-}
-
-TEST_F(EditorRegistration, UnknownCommandsAreRefused) {
-    for (unsigned command : {0u, 5u, 99u, 0xFFFFFFFFu}) {
-        Answer answer = Invoke(command);
-        EXPECT_EQ(answer.result, 0) << command;
-        EXPECT_EQ(answer.status, kStatusUnknownCommand) << command;
-    }
-}
-
-TEST_F(EditorRegistration, OvasimHoldsARegistrationUntilUnregisterEditor) {
-    ASSERT_EQ(Ovasim("register-editor"), 0u);
-    EXPECT_TRUE(Registered());
-    std::optional<shmem::SharedRegistration> record = ReadRecord();
-    ASSERT_TRUE(record);
-    EXPECT_NE(record->processId, GetCurrentProcessId());
-    // The holder registers a real window of its own, as an editor registers its dialog.
-    EXPECT_TRUE(IsWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(record->window))));
-    EXPECT_EQ(Ovasim("register-editor"), 1u);
-    UniqueHandle holder(
-        OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, record->processId));
-    ASSERT_TRUE(holder);
-
-    EXPECT_EQ(Ovasim("unregister-editor"), 0u);
-    EXPECT_FALSE(Registered());
-    ASSERT_EQ(WaitForSingleObject(holder.get(), 10000), static_cast<DWORD>(WAIT_OBJECT_0));
-    DWORD code = 0xFFFFFFFF;
-    GetExitCodeProcess(holder.get(), &code);
-    EXPECT_EQ(code, 0u) << "the holder could not remove its registration";
 }
 
 }  // namespace

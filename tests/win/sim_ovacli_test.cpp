@@ -1,7 +1,9 @@
-// The simulated client library as the editor calls it: handles, the card enumeration with its
-// fixtures, the registry operations with their roots, sizes and failures, and the journal.
+// What only the simulated client's own tests see, since the editor does not use it yet or cannot
+// tell: the card enumeration with its fixtures, the registry operations with their roots and
+// failures, the folder modules load from, and a text module answer cut inside a double-byte
+// character.
+#include "client/loaded_module.h"
 #include "client/ovacli.h"
-#include "sim/common/sim_state.h"
 #include "store/card_list_text.h"
 #include "tests/win/client_state.h"
 
@@ -9,6 +11,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -30,11 +33,11 @@ protected:
         DWORD size;
         std::string error;
     };
-    Enumeration Enumerate() {
+    Enumeration Enumerate(QtvHandle from) {
         char list[kQtvCardListSize] = {};
         char error[kQtvErrorSize] = {};
         DWORD size = kQtvCardListSize;
-        int result = QTV_CLI_enum_card(handle, list, &size, error);
+        int result = QTV_CLI_enum_card(from, list, &size, error);
         return {result, list, size, error};
     }
 
@@ -42,55 +45,32 @@ protected:
     QtvHandle handle = 0;
 };
 
-TEST_F(ClientLibrary, HandlesAreReleasedOnceAndJournaled) {
-    QtvHandle second = QTV_CLI_initialize();
-    EXPECT_NE(second, handle);
-    EXPECT_GT(second, 0xFFFFFFFFull);
-    EXPECT_EQ(QTV_CLI_terminate(second), 0);
-    EXPECT_NE(QTV_CLI_terminate(second), 0) << "a second release is refused";
-    auto journal = testing_client::JournalOfThisProcess();
-    ASSERT_GE(journal.size(), 3u);
-    EXPECT_EQ(journal[journal.size() - 2].operation, "terminate");
-    EXPECT_EQ(journal[journal.size() - 2].result, 0);
-    EXPECT_EQ(journal.back().handle, second);
-    EXPECT_NE(journal.back().result, 0);
-
-    testing_client::SetFixtureDword("InitializeFails", 1);
-    EXPECT_EQ(QTV_CLI_initialize(), 0u);
-}
-
-TEST_F(ClientLibrary, CardEnumerationAnswersTheCardsFixtureVerbatimWithItsLength) {
-    const std::string cards = "{A1}||Intel(R) Ethernet||0##{B2}||Intel(R) Wi-Fi 6||1##";
-    testing_client::SetFixtureText("Cards", cards);
-    Enumeration e = Enumerate();
-    EXPECT_EQ(e.result, 0);
-    EXPECT_EQ(e.list, cards);
-    EXPECT_EQ(e.size, cards.size());
-}
-
-TEST_F(ClientLibrary, CardEnumerationWithoutFixtureListsTheMachinesAdaptersInTheListFormat) {
-    Enumeration e = Enumerate();
+TEST_F(ClientLibrary, CardEnumerationAnswersTheCardsFixtureOrTheMachinesAdaptersOrItsFailure) {
+    // Without the fixture: every entry the machine gives is a whole card, loopback left out.
+    Enumeration e = Enumerate(handle);
     ASSERT_EQ(e.result, 0) << e.error;
     EXPECT_EQ(e.size, e.list.size());
-    // every entry the machine gives is a whole card: both names and a kind
     size_t entries = 0;
     for (size_t at = e.list.find("##"); at != std::string::npos; at = e.list.find("##", at + 2))
         ++entries;
     EXPECT_EQ(ParseCardList(e.list).size(), entries);
     EXPECT_EQ(e.list.find("Loopback"), std::string::npos);
-}
 
-TEST_F(ClientLibrary, CardEnumerationFailsAsTheFixtureSaysOrForAnUnknownHandle) {
+    const std::string cards = "{A1}||Intel(R) Ethernet||0##{B2}||Intel(R) Wi-Fi 6||1##";
+    testing_client::SetFixtureText("Cards", cards);
+    e = Enumerate(handle);
+    EXPECT_EQ(e.result, 0);
+    EXPECT_EQ(e.list, cards);
+    EXPECT_EQ(e.size, cards.size());
+
     testing_client::SetFixtureDword("EnumCardResult", 7);
-    Enumeration e = Enumerate();
+    e = Enumerate(handle);
     EXPECT_EQ(e.result, 7);
     EXPECT_FALSE(e.error.empty());
     testing_client::ClearFixtures();
-    char list[kQtvCardListSize] = {};
-    char error[kQtvErrorSize] = {};
-    DWORD size = kQtvCardListSize;
-    EXPECT_NE(QTV_CLI_enum_card(handle + 1, list, &size, error), 0);
-    EXPECT_STRNE(error, "");
+    e = Enumerate(handle + 1);
+    EXPECT_NE(e.result, 0) << "an unknown handle";
+    EXPECT_FALSE(e.error.empty());
 }
 
 TEST_F(ClientLibrary, RegistryValuesAreWrittenReadAndDeletedUnderHklmOnly) {
@@ -102,16 +82,12 @@ TEST_F(ClientLibrary, RegistryValuesAreWrittenReadAndDeletedUnderHklmOnly) {
     DWORD number = 20;
     ASSERT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "Timeout", REG_DWORD, &number, 4, error),
               0);
-    struct Case {
-        const char* name;
-        const char* text;
-    } cases[] = {{"UseOvaGina", "1"}, {"driver", "wired"}};
-    for (const Case& c : cases) {
+    for (const auto& [name, text] : {std::pair{"UseOvaGina", "1"}, std::pair{"driver", "wired"}}) {
         char data[kQtvRegDataSize] = {};
         DWORD type = REG_SZ, size = kQtvRegDataSize;
-        ASSERT_EQ(QTV_CLI_reg_query_value(handle, "HKLM", kKey, c.name, &type, data, &size, error),
+        ASSERT_EQ(QTV_CLI_reg_query_value(handle, "HKLM", kKey, name, &type, data, &size, error),
                   0);
-        EXPECT_STREQ(data, c.text);
+        EXPECT_STREQ(data, text);
     }
     DWORD read = 0, type = REG_DWORD, size = 4;
     ASSERT_EQ(QTV_CLI_reg_query_value(handle, "HKLM", kKey, "Timeout", &type, &read, &size, error),
@@ -126,11 +102,8 @@ TEST_F(ClientLibrary, RegistryValuesAreWrittenReadAndDeletedUnderHklmOnly) {
               0);
     EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKCU", kKey, "x", REG_SZ, "1", 2, error), 0);
     EXPECT_NE(QTV_CLI_reg_create_key(handle + 1, "HKLM", kKey, error), 0);
-}
 
-TEST_F(ClientLibrary, FailRegValuesRefusesTheNamedValuesWithAnErrorText) {
-    char error[kQtvErrorSize] = {};
-    ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0);
+    // FailRegValues refuses the values it names, whatever their letter case, with an error text.
     testing_client::SetFixtureText("FailRegValues", "WireCard;NicName");
     EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "wirecard", REG_SZ, "x", 2, error), 0);
     EXPECT_NE(std::string(error).find("wirecard"), std::string::npos) << error;
@@ -146,6 +119,32 @@ TEST_F(ClientLibrary, ModulesLoadOnlyByTheirFileNameFromTheLibrarysFolder) {
     ASSERT_NE(text, nullptr);
     EXPECT_NE(GetProcAddress(text, MAKEINTRESOURCEA(1)), nullptr);
     FreeLibrary(text);
+}
+
+// Message 8119 in Korean begins "Ovanta " and a Hangul character of two bytes: a buffer of 9
+// bytes ends inside that character, so the answer stops before it.
+TEST(SimulatedTextModule, CutsAnAnswerAtTheBufferSizeMinusOneOnACharacterBoundary) {
+    testing_client::ScopedClient client{0};
+    LoadedModule module("OvaText.dll");
+    ASSERT_TRUE(module.ready());
+    char full[1024] = {};
+    DWORD size = sizeof full, cell = 8119, status = 0;
+    ASSERT_NE(module.object()->Invoke(2, &cell, full, &size, &status), 0);
+    ASSERT_TRUE(IsDBCSLeadByte(static_cast<BYTE>(full[7]))) << full;
+    const struct {
+        DWORD size;
+        size_t length;
+    } cases[] = {{1, 0}, {8, 7}, {9, 7}, {10, 9}};
+    for (const auto& c : cases) {
+        char text[16];
+        std::memset(text, 'z', sizeof text);
+        cell = 8119;
+        DWORD smallSize = c.size;
+        ASSERT_NE(module.object()->Invoke(2, &cell, text, &smallSize, &status), 0);
+        EXPECT_EQ(std::strlen(text), c.length) << c.size;
+        EXPECT_EQ(std::string(full, c.length), std::string(text)) << c.size;
+        EXPECT_EQ(text[c.size], 'z') << "nothing written past the buffer";
+    }
 }
 
 }  // namespace

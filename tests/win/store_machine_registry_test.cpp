@@ -49,27 +49,29 @@ struct Destination {
     }
 };
 
-TEST_F(MachineRegistry, TextReadsTheSameWithOrWithoutItsStoredZero) {
-    SetText("WithZero", "C:\\Profiles\\office.pcf", true);
-    SetText("WithoutZero", "wired", false);
-    Destination a, b;
-    EXPECT_TRUE(ReadMachineText(kKey, "WithZero", a.text, sizeof a.text));
-    EXPECT_STREQ(a.text, "C:\\Profiles\\office.pcf");
-    EXPECT_TRUE(ReadMachineText(kKey, "WithoutZero", b.text, sizeof b.text));
-    EXPECT_STREQ(b.text, "wired");
-}
-
-TEST_F(MachineRegistry, TextLongerThanTheDestinationIsCutAtItsSizeMinusOne) {
-    for (size_t length : {259u, 260u, 300u, 1023u}) {
-        SetText("Long", std::string(length, 'p'), true);
+// With or without its stored zero; cut at the destination's size minus one.
+TEST_F(MachineRegistry, TextIsReadWholeOrCutToItsDestination) {
+    const struct {
+        std::string stored;
+        bool withZero;
+        size_t length;
+    } cases[] = {{"C:\\Profiles\\office.pcf", true, 22},
+                 {"wired", false, 5},
+                 {std::string(259, 'p'), true, 259},
+                 {std::string(260, 'p'), true, 259},
+                 {std::string(1023, 'p'), true, 259}};
+    for (const auto& c : cases) {
+        SetText("Text", c.stored, c.withZero);
         Destination d;
-        EXPECT_TRUE(ReadMachineText(kKey, "Long", d.text, sizeof d.text)) << length;
-        EXPECT_EQ(std::strlen(d.text), std::min<size_t>(length, 259)) << length;
-        EXPECT_TRUE(d.GuardsIntact()) << length;
+        EXPECT_TRUE(ReadMachineText(kKey, "Text", d.text, sizeof d.text)) << c.stored.size();
+        EXPECT_EQ(std::string(d.text), c.stored.substr(0, c.length));
+        EXPECT_TRUE(d.GuardsIntact()) << c.stored.size();
     }
 }
 
-TEST_F(MachineRegistry, FailedTextReadLeavesTheDestinationAsItWas) {
+// A missing value, one of another type, a text too long for the reader or a missing key leave
+// the caller's default; so do a missing value and a text for the integer reader.
+TEST_F(MachineRegistry, FailedReadsLeaveTheCallersDefaultWhileADwordComesIntoItsCell) {
     DWORD number = 7;
     RegSetValueExA(key.get(), "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                    sizeof number);
@@ -82,21 +84,16 @@ TEST_F(MachineRegistry, FailedTextReadLeavesTheDestinationAsItWas) {
     }
     Destination d;
     EXPECT_FALSE(ReadMachineText("SOFTWARE\\Brenwick\\NoSuchKey", "x", d.text, sizeof d.text));
-}
 
-TEST_F(MachineRegistry, DwordReadsIntoTheCallersCellOrLeavesItsDefault) {
-    DWORD stored = 20;
-    RegSetValueExA(key.get(), "AuthTimeout", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored),
-                   sizeof stored);
     SetText("Text", "1", true);
-    DWORD cell = 0;
-    EXPECT_TRUE(ReadMachineDword(kKey, "AuthTimeout", &cell));
-    EXPECT_EQ(cell, 20u);
     for (const char* name : {"Missing", "Text"}) {
-        cell = 5;
+        DWORD cell = 5;
         EXPECT_FALSE(ReadMachineDword(kKey, name, &cell)) << name;
         EXPECT_EQ(cell, 5u) << name;
     }
+    DWORD cell = 0;
+    EXPECT_TRUE(ReadMachineDword(kKey, "Number", &cell));
+    EXPECT_EQ(cell, 7u);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
-// The settings store module OvaReg.dll, loaded the way the editor loads it: the items it reads at
-// start, the items it writes on OK, the start list and its passwords, and the failures.
+// The settings store module OvaReg.dll, loaded the way the editor loads it: the items it writes on
+// OK coming back through the items it reads, the start list, and its passwords. What ovasim
+// stores reaching the editor's reads is proven in store_ovasim_test; the failures the editor
+// meets, in ui_main_dialog_test.
 #include "client/loaded_module.h"
 #include "sim/common/sim_state.h"
 #include "tools/driver/driver.h"
@@ -11,29 +13,14 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr char kOvaSettingsKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaSettings";
 constexpr DWORD kTextSize = 1024;
 constexpr DWORD kStartListSize = 5120;
-
-void SetValue(const char* key, const char* name, DWORD type, const void* data, DWORD size) {
-    sim::RegKey opened;
-    ASSERT_EQ(opened.Create(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE), ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(opened.get(), name, 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-}
-void SetDword(const char* key, const char* name, DWORD value) {
-    SetValue(key, name, REG_DWORD, &value, sizeof value);
-}
-void SetText(const char* key, const char* name, const std::string& text) {
-    SetValue(key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-}
 
 struct Answer {
     bool ok = false;
@@ -68,16 +55,6 @@ private:
 
 class StoreModuleTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_language = sim::ReadDword(HKEY_LOCAL_MACHINE, kOvaSettingsKey, "Language");
-    }
-    static void TearDownTestSuite() {
-        if (s_language)
-            SetDword(kOvaSettingsKey, "Language", *s_language);
-        else
-            RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kOvaSettingsKey, "Language");
-    }
-
     void SetUp() override {
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, sim::kStoreKey);
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "FailItems");
@@ -109,73 +86,22 @@ protected:
     }
 
     Store m_store;
-    static std::optional<DWORD> s_language;
 };
-
-std::optional<DWORD> StoreModuleTest::s_language;
-
-// The items the editor reads when it opens, each seeded with a value of its own.
-const struct {
-    unsigned item;
-    const char* value;
-    DWORD stored;
-} kIntegerItems[] = {
-    {77, "ShowLogonPage", 0},       {78, "ShowFirewallPage", 1}, {79, "ShowSwitchPage", 0},
-    {80, "ShowDefaultCardPage", 1}, {41, "AutoStart", 1},        {44, "AutoConnect", 1},
-    {47, "TrayAtBoot", 1},          {40, "BroadcastAuth", 1},    {905, "TlsVersion", 1},
-    {907, "SiteIcon", 1},           {908, "ShowPcName", 0},      {909, "AutoPcName", 1},
-    {813, "ShowStartUpPage", 1},    {130, "StartUpMode", 1},
-};
-const struct {
-    unsigned item;
-    const char* value;
-    const char* stored;
-} kTextItems[] = {
-    {72, "InstallDir", "D:\\Apps\\Ovanta Client"},
-    {45, "DefaultWirelessCard", "Intel(R) Wi-Fi 6 AX201"},
-    {46, "DefaultWiredCard", "Realtek PCIe GbE"},
-    {50, "LockMask", "10111"},
-    {74, "Options", "-w30;;-d;;"},
-    {103, "WirelessProfileExt", ".wcf"},
-    {104, "WiredProfileExt", ".pcf"},
-    {902, "VersionText", "Ovanta 6.0.2 (site)"},
-};
-
-TEST_F(StoreModuleTest, EveryItemReadAtEditorStartAnswersWhatTheStoreHolds) {
-    for (const auto& seed : kIntegerItems) SetDword(sim::kStoreKey, seed.value, seed.stored);
-    for (const auto& seed : kTextItems) SetText(sim::kStoreKey, seed.value, seed.stored);
-    SetDword(kOvaSettingsKey, "Language", 1);
-
-    for (const auto& seed : kIntegerItems) {
-        Answer answer = m_store.Request(seed.item, 0xdeadbeef);
-        EXPECT_TRUE(answer.ok) << "item " << seed.item << " status " << answer.status;
-        EXPECT_EQ(answer.value, seed.stored) << "item " << seed.item;
-    }
-    for (const auto& seed : kTextItems) {
-        Answer answer = m_store.Request(seed.item);
-        EXPECT_TRUE(answer.ok) << "item " << seed.item << " status " << answer.status;
-        EXPECT_EQ(answer.text, seed.stored) << "item " << seed.item;
-        EXPECT_EQ(answer.size, std::strlen(seed.stored)) << "item " << seed.item;
-    }
-    EXPECT_EQ(m_store.Request(49, 7).value, 1u);
-}
 
 TEST_F(StoreModuleTest, EveryWrittenItemComesBackThroughItsReadItem) {
     const struct {
         unsigned written, read;
         DWORD value;
         const char* text;  // null for an integer item
-    } kWrittenItems[] = {
-        {57, 41, 1, nullptr},
-        {59, 44, 1, nullptr},
-        {62, 47, 1, nullptr},
-        {39, 40, 1, nullptr},
-        {906, 905, 1, nullptr},
-        {910, 909, 1, nullptr},
-        {60, 45, 0, "Qualcomm Atheros AR9485"},
-        {61, 46, 0, "Intel(R) Ethernet I219-V"},
-        {75, 74, 0, "-w30;;-dd;;"},
-    };
+    } kWrittenItems[] = {{57, 41, 1, nullptr},
+                         {59, 44, 1, nullptr},
+                         {62, 47, 1, nullptr},
+                         {39, 40, 1, nullptr},
+                         {906, 905, 1, nullptr},
+                         {910, 909, 1, nullptr},
+                         {60, 45, 0, "Qualcomm Atheros AR9485"},
+                         {61, 46, 0, "Intel(R) Ethernet I219-V"},
+                         {75, 74, 0, "-w30;;-dd;;"}};
     for (const auto& item : kWrittenItems) {
         SCOPED_TRACE(std::to_string(item.written) + " to " + std::to_string(item.read));
         ASSERT_TRUE(m_store.Request(item.written, item.value, item.text ? item.text : "").ok);
@@ -275,46 +201,6 @@ TEST_F(StoreModuleTest, AStartListPasswordIsNowhereInAFullExportOfTheRegistry) {
     EXPECT_NE(exported.find(ExportForms(id)[1]), std::string::npos);
     for (const std::string& form : ExportForms(password))
         EXPECT_EQ(exported.find(form), std::string::npos);
-}
-
-TEST_F(StoreModuleTest, FailItemsFailsTheNamedItemWithItsStatus) {
-    SetDword(sim::kStoreKey, "AutoStart", 1);
-    SetText(sim::kStoreKey, "InstallDir", "C:\\Program Files\\Ovanta");
-    const struct {
-        const char* fixture;
-        unsigned item;
-        DWORD status;
-    } kFailCases[] = {
-        {"41=9031", 41, 9031},
-        {"57=9040;43=9041", 43, 9041},
-        {"999=9030", 999, 9030},    // before the item's own check
-        {"1=2;71=9033", 71, 9033},  // before the pending-list check
-    };
-    // the fixture counts as it is when the store module is taken, as the editor does for each use
-    for (const auto& failing : kFailCases) {
-        SetText(sim::kSimulatorKey, "FailItems", failing.fixture);
-        Answer answer = Store().Request(failing.item, 0, "", kStartListSize);
-        EXPECT_FALSE(answer.ok) << failing.fixture;
-        EXPECT_EQ(answer.status, failing.status) << failing.fixture;
-    }
-    SetText(sim::kSimulatorKey, "FailItems", "41=9031");
-    EXPECT_EQ(Store().Request(72).text, "C:\\Program Files\\Ovanta");
-}
-
-TEST_F(StoreModuleTest, AnUnknownItemFailsWithUnknownItem) {
-    for (unsigned item : {0u, 42u, 52u, 76u, 900u, 100000u}) {
-        Answer answer = m_store.Request(item);
-        EXPECT_FALSE(answer.ok) << item;
-        EXPECT_EQ(answer.status, 9002u) << item;
-    }
-}
-
-TEST_F(StoreModuleTest, ATextAnswerIsCutToTheBufferSizeMinusOne) {
-    SetText(sim::kStoreKey, "InstallDir", "C:\\Program Files\\Ovanta");
-    Answer answer = m_store.Request(72, 0, "", 8);
-    EXPECT_TRUE(answer.ok);
-    EXPECT_EQ(answer.text, "C:\\Prog");
-    EXPECT_EQ(answer.size, 7u);
 }
 
 }  // namespace

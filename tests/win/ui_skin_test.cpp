@@ -1,11 +1,12 @@
-// The skinned look of a page, read back from what the page paints: the grey, the logo in its
-// corner with its own (unblended) pixels, and the skin colour of the page's labels.
+// The skinned look of a page, read back from what the page paints: the grey and the logo in its
+// corner with its own (unblended) pixels; and the pictures the skin takes for each resolution.
 #include "tests/win/ui_skin_test_ids.h"
 #include "tools/driver/driver.h"
 #include "ui/skinned_page.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -108,33 +109,10 @@ TEST_F(SkinnedPage, AtAResolutionWithoutPicturesOnlyTheGreyIsPainted) {
     }
 }
 
-TEST_F(SkinnedPage, SkinnedLabelsGetTheSkinColourOnAHollowBrushAndOthersTheirOwn) {
-    page.m_nDpi = 96;
-    ASSERT_TRUE(page.Create(IDD_SKIN_TEST_PAGE, &parent));
-    HDC dc = CreateCompatibleDC(nullptr);
-    struct Case {
-        int id;
-        bool skinned;
-    } cases[] = {{IDC_SKIN_TEST_LABEL, true}, {IDC_SKIN_TEST_PLAIN, false}};
-    for (const Case& c : cases) {
-        SetTextColor(dc, RGB(1, 2, 3));
-        SetBkMode(dc, OPAQUE);
-        auto brush = reinterpret_cast<HBRUSH>(
-            page.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                             reinterpret_cast<LPARAM>(::GetDlgItem(page.m_hWnd, c.id))));
-        if (c.skinned) {
-            EXPECT_EQ(brush, GetStockObject(NULL_BRUSH));
-            EXPECT_EQ(GetTextColor(dc), RGB(119, 116, 81));
-            EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-        } else {
-            EXPECT_NE(brush, GetStockObject(NULL_BRUSH));
-            EXPECT_NE(GetTextColor(dc), RGB(119, 116, 81));
-        }
-    }
-    DeleteDC(dc);
-}
-
-TEST(SkinPictures, AreChosenByResolutionAndKeepTheirStraightAlpha) {
+// Every resolution the editor knows has its logo and start entry background, in sizes that grow
+// with it; the logo keeps straight alpha: its transparent pixels keep the plate's colour, where
+// premultiplied alpha would leave black.
+TEST(SkinPictures, EveryKnownResolutionHasItsPicturesAndTheLogoKeepsItsStraightAlpha) {
     struct Case {
         int dpi;
         const char* logo;
@@ -147,13 +125,35 @@ TEST(SkinPictures, AreChosenByResolutionAndKeepTheirStraightAlpha) {
     for (const Case& c : cases) {
         EXPECT_STREQ(skin::LogoName(c.dpi), c.logo);
         EXPECT_STREQ(skin::BackgroundName(c.dpi), c.background);
+        if (!*c.logo) continue;
+        const struct {
+            const char* name;
+            int width, height, bits;  // at 96 dpi
+        } pictures[] = {{c.logo, 120, 40, 32}, {c.background, 436, 320, 24}};
+        for (const auto& p : pictures) {
+            SCOPED_TRACE(p.name);
+            skin::SkinBitmap picture;
+            picture.reset(skin::LoadSkinBitmap(driver::OwnFolder(), p.name));
+            ASSERT_TRUE(picture);
+            DIBSECTION dib = {};
+            ASSERT_EQ(GetObjectA(picture.get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+            EXPECT_EQ(dib.dsBm.bmWidth, p.width * c.dpi / 96);
+            EXPECT_EQ(std::abs(dib.dsBm.bmHeight), p.height * c.dpi / 96);
+            ASSERT_EQ(dib.dsBm.bmBitsPixel, p.bits);
+            if (p.bits != 32) continue;
+            const auto* pixels = static_cast<const DWORD*>(dib.dsBm.bmBits);
+            int transparent = 0, otherColour = 0;
+            for (int i = 0; i < dib.dsBm.bmWidth * std::abs(dib.dsBm.bmHeight); ++i) {
+                if (pixels[i] >> 24 != 0) continue;
+                ++transparent;
+                const DWORD pixel = pixels[i];
+                otherColour +=
+                    RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF) != kLogoPlate;
+            }
+            EXPECT_GT(transparent, 0);
+            EXPECT_EQ(otherColour, 0);
+        }
     }
-    skin::SkinBitmap logo;
-    logo.reset(skin::LoadSkinBitmap(driver::OwnFolder(), skin::LogoName(96)));
-    ASSERT_TRUE(logo);
-    DIBSECTION section = {};
-    ASSERT_EQ(GetObjectA(logo.get(), sizeof section, &section), static_cast<int>(sizeof section));
-    EXPECT_EQ(section.dsBm.bmBitsPixel, 32);
     EXPECT_EQ(skin::LoadSkinBitmap(driver::OwnFolder(), ""), nullptr) << "the folder itself";
     EXPECT_EQ(skin::LoadSkinBitmap("C:\\nowhere", "setLogo.png"), nullptr);
 }

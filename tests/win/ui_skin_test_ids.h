@@ -1,4 +1,3 @@
 #pragma once
 #define IDD_SKIN_TEST_PAGE 500
 #define IDC_SKIN_TEST_LABEL 501
-#define IDC_SKIN_TEST_PLAIN 502

@@ -1,2 +1,0 @@
-#pragma once
-#define IDD_TEXTS_TEST 600
