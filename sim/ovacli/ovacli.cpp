@@ -5,6 +5,7 @@
 #include "afx/system_library.h"
 #include "app/file_content.h"
 #include "sim/common/sim_state.h"
+#include "sim/ovacli/certificates.h"
 #include "sim/ovacli/handles.h"
 
 #include <winsock2.h>
@@ -233,18 +234,41 @@ int QTV_CLI_reg_query_value(QtvHandle handle, const char* root, const char* key,
     return Finish("reg_query_value", handle, kOk);
 }
 
-int QTV_CLI_get_cert_file_name(const char*, char*, DWORD*, char* error) {
-    PutError(error, "Certificate names are not available in this client.");
-    return 0;
+int QTV_CLI_get_cert_file_name(const char* certPath, char* fileName, DWORD*, char* error) {
+    auto certificate = ReadCertificateFile(certPath);
+    auto name = certificate ? CertificateFileName(*certificate) : std::nullopt;
+    if (!name) {
+        PutError(error, "The file holds no certificate.");
+        return 0;
+    }
+    PutText(fileName, MAX_PATH, *name);
+    return 1;
 }
 
+// Stores the certificate at TARGET in PEM form, the form OpenSSL reads from a hashed folder.
 int QTV_CLI_install_cert(const char* source, const char* target) {
-    return source && target && CopyFileA(source, target, FALSE) ? 1 : 0;
+    auto certificate = ReadCertificateFile(source);
+    if (!certificate || !target) return 0;
+    const std::string pem = ToPem(*certificate);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(target, "wb"), &std::fclose);
+    return file && std::fwrite(pem.data(), 1, pem.size(), file.get()) == pem.size() ? 1 : 0;
 }
 
-int QTV_CLI_get_cert_info(const char*, char*, char*, char*, char*, char*, DWORD*, char* error) {
-    PutError(error, "Certificate details are not available in this client.");
-    return 0;
+int QTV_CLI_get_cert_info(const char* certPath, char* text1, char* text2, char* text3, char* text4,
+                          char* text5, DWORD* out, char* error) {
+    auto certificate = ReadCertificateFile(certPath);
+    auto texts = certificate ? DescribeCertificate(*certificate) : std::nullopt;
+    if (!texts) {
+        PutError(error, "The file holds no certificate.");
+        return 0;
+    }
+    PutText(text1, kQtvCertTextSize, texts->subject);
+    PutText(text2, kQtvCertTextSize, texts->issuedTo);
+    PutText(text3, kQtvCertTextSize, texts->expires);
+    PutText(text4, kQtvCertTextSize, texts->issuer);
+    PutText(text5, kQtvCertTextSize, texts->sha256);
+    if (out) *out = texts->version;
+    return 1;
 }
 
 // A profile is text whose first line is "[Profile]"; it needs an ID and a password exactly when

@@ -1,6 +1,7 @@
 // `ovasim reset`: a fresh installation of the client, and with --demo a lived-in one
 // (sim/README.md, "Installation").
 #include "sim/common/sim_state.h"
+#include "sim/ovacli/certificates.h"
 #include "sim/ovasim/ovasim.h"
 #include "sim/store/settings_store.h"
 
@@ -394,6 +395,16 @@ int FillDemo() {
         {schema::kItemSetDefaultWiredNdis, std::string(kDemoWiredCard.ndisName)},
     };
     if (int failed = WriteStoreValues(store)) return failed;
+
+    // the root certificates made at build time, each under its OpenSSL name
+    const std::string made = OwnFolder() + "\\certs";
+    for (const std::string& pem : FileNames(made, "*.pem")) {
+        auto certificate = ReadCertificateFile((made + "\\" + pem).c_str());
+        auto name = certificate ? CertificateFileName(*certificate) : std::nullopt;
+        if (!name) return Fail("no certificate in " + made + "\\" + pem);
+        const std::string target = std::string(sim::kInstallDir) + "\\Cert\\" + *name;
+        if (!WriteFileText(target, ToPem(*certificate))) return Fail("cannot write " + target);
+    }
 
     // one entry whose profile asks for an ID and a password, one whose profile asks for none
     if (unsigned status = sim::PutCommittedEntry(kDemoWiredCard.displayName, wiredProfile, "alice",

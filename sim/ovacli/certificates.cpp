@@ -1,0 +1,154 @@
+#include "sim/ovacli/certificates.h"
+
+#include "afx/system_library.h"
+#include "app/file_content.h"
+
+#include <windows.h>
+#include <wincrypt.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr char kPemBegin[] = "-----BEGIN CERTIFICATE-----";
+constexpr char kPemEnd[] = "-----END CERTIFICATE-----";
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+std::optional<Bytes> DecodeBase64(const std::string& text) {
+    Bytes out;
+    std::uint32_t bits = 0;
+    int count = 0;
+    for (char c : text) {
+        if (c == '=' || c == '\r' || c == '\n' || c == ' ' || c == '\t') continue;
+        const char* at = std::strchr(kBase64, c);
+        if (!at || c == '\0') return std::nullopt;
+        bits = bits << 6 | static_cast<std::uint32_t>(at - kBase64);
+        if (++count == 4) {
+            out.push_back(static_cast<std::uint8_t>(bits >> 16));
+            out.push_back(static_cast<std::uint8_t>(bits >> 8));
+            out.push_back(static_cast<std::uint8_t>(bits));
+            bits = 0;
+            count = 0;
+        }
+    }
+    if (count == 1) return std::nullopt;
+    if (count >= 2) out.push_back(static_cast<std::uint8_t>(bits >> (count == 2 ? 4 : 10)));
+    if (count == 3) out.push_back(static_cast<std::uint8_t>(bits >> 2));
+    return out;
+}
+
+// A digest by the system's basic provider (advapi32, which every process has loaded).
+std::optional<Bytes> Digest(ALG_ID algorithm, const Bytes& data) {
+    HCRYPTPROV provider = 0;
+    if (!CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT))
+        return std::nullopt;
+    std::optional<Bytes> digest;
+    HCRYPTHASH hash = 0;
+    if (CryptCreateHash(provider, algorithm, 0, 0, &hash)) {
+        DWORD size = 64;
+        Bytes value(size);
+        if (CryptHashData(hash, data.data(), static_cast<DWORD>(data.size()), 0) &&
+            CryptGetHashParam(hash, HP_HASHVAL, value.data(), &size, 0)) {
+            value.resize(size);
+            digest = value;
+        }
+        CryptDestroyHash(hash);
+    }
+    CryptReleaseContext(provider, 0);
+    return digest;
+}
+
+}  // namespace
+
+std::optional<Bytes> ReadCertificateFile(const char* path) {
+    auto content = ReadFileContent(path ? path : "");
+    if (!content || content->empty()) return std::nullopt;
+    const std::size_t begin = content->find(kPemBegin);
+    if (begin == std::string::npos) {
+        if (static_cast<std::uint8_t>((*content)[0]) != 0x30) return std::nullopt;
+        return Bytes(content->begin(), content->end());
+    }
+    const std::size_t body = begin + sizeof kPemBegin - 1;
+    const std::size_t end = content->find(kPemEnd, body);
+    if (end == std::string::npos) return std::nullopt;
+    return DecodeBase64(content->substr(body, end - body));
+}
+
+std::optional<std::string> CertificateFileName(const Bytes& certificate) {
+    auto subject = SubjectOfCertificate(certificate);
+    auto canonical = subject ? CanonicalName(*subject) : std::nullopt;
+    auto sha1 = canonical ? Digest(CALG_SHA1, *canonical) : std::nullopt;
+    if (!sha1 || sha1->size() < 4) return std::nullopt;
+    const unsigned long hash =
+        static_cast<unsigned long>((*sha1)[0]) | static_cast<unsigned long>((*sha1)[1]) << 8 |
+        static_cast<unsigned long>((*sha1)[2]) << 16 | static_cast<unsigned long>((*sha1)[3]) << 24;
+    char name[16] = {};
+    std::snprintf(name, sizeof name, "%08lx.0", hash);
+    return std::string(name);
+}
+
+std::string ToPem(const Bytes& certificate) {
+    std::string pem = std::string(kPemBegin) + "\n";
+    std::string line;
+    for (std::size_t i = 0; i < certificate.size(); i += 3) {
+        const std::size_t n = std::min<std::size_t>(3, certificate.size() - i);
+        std::uint32_t bits = std::uint32_t{certificate[i]} << 16;
+        if (n > 1) bits |= std::uint32_t{certificate[i + 1]} << 8;
+        if (n > 2) bits |= certificate[i + 2];
+        // n bytes make n + 1 characters; '=' fills the group of four
+        for (std::size_t k = 0; k < 4; ++k)
+            line += k <= n ? kBase64[bits >> (18 - 6 * k) & 0x3F] : '=';
+        if (line.size() == 64) {
+            pem += line + "\n";
+            line.clear();
+        }
+    }
+    if (!line.empty()) pem += line + "\n";
+    return pem + kPemEnd + "\n";
+}
+
+std::optional<CertificateTexts> DescribeCertificate(const Bytes& certificate) {
+    CSystemLibrary crypt32("crypt32.dll");
+    auto* create =
+        crypt32.Find<decltype(CertCreateCertificateContext)>("CertCreateCertificateContext");
+    auto* release =
+        crypt32.Find<decltype(CertFreeCertificateContext)>("CertFreeCertificateContext");
+    auto* nameString = crypt32.Find<decltype(CertGetNameStringA)>("CertGetNameStringA");
+    auto* nameToText = crypt32.Find<decltype(CertNameToStrA)>("CertNameToStrA");
+    if (!create || !release || !nameString || !nameToText) return std::nullopt;
+    auto closer = [release](PCCERT_CONTEXT context) { release(context); };
+    std::unique_ptr<const CERT_CONTEXT, decltype(closer)> context(
+        create(X509_ASN_ENCODING, certificate.data(), static_cast<DWORD>(certificate.size())),
+        closer);
+    if (!context) return std::nullopt;
+
+    CertificateTexts texts;
+    auto name = [&](CERT_NAME_BLOB* blob) {
+        char text[1024] = {};
+        nameToText(X509_ASN_ENCODING, blob, CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG, text,
+                   sizeof text);
+        return std::string(text);
+    };
+    texts.subject = name(&context->pCertInfo->Subject);
+    texts.issuer = name(&context->pCertInfo->Issuer);
+    char issuedTo[1024] = {};
+    nameString(context.get(), CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, issuedTo, sizeof issuedTo);
+    texts.issuedTo = issuedTo;
+    SYSTEMTIME expiry = {};
+    FileTimeToSystemTime(&context->pCertInfo->NotAfter, &expiry);
+    char date[16] = {};
+    std::snprintf(date, sizeof date, "%04u-%02u-%02u", expiry.wYear, expiry.wMonth, expiry.wDay);
+    texts.expires = date;
+    if (auto sha256 = Digest(CALG_SHA_256, certificate)) {
+        for (std::uint8_t byte : *sha256) {
+            char pair[4] = {};
+            std::snprintf(pair, sizeof pair, texts.sha256.empty() ? "%02X" : ":%02X", byte);
+            texts.sha256 += pair;
+        }
+    }
+    texts.version = context->pCertInfo->dwVersion + 1;
+    return texts;
+}
