@@ -2,8 +2,6 @@
 
 #include "ui/captions.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr Caption kCaptions[] = {
@@ -22,18 +20,10 @@ constexpr int kEditingControls[] = {IDC_CHECK_AUTO_START, IDC_LIST_START_ENTRIES
 }  // namespace
 
 CPage1Dlg::CPage1Dlg()
-    : CSkinnedPage(IDD, {IDC_LIST_START_ENTRIES, IDC_CHECK_AUTO_START, IDC_STATIC_START_LIST}) {}
+    : CSkinnedPage(IDD, {IDC_LIST_START_ENTRIES, IDC_CHECK_AUTO_START, IDC_STATIC_START_LIST},
+                   kTextCount) {}
 
-void CPage1Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
-
-BOOL CPage1Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
+void CPage1Dlg::InitializeValues() {
     SetCaptions(*this, kCaptions, m_strText.data());
-    if (m_bLocked) {
-        for (int id : kEditingControls) GetDlgItem(id)->EnableWindow(FALSE);
-    }
-    LoadLogo();
-    return TRUE;
+    DisableWhenLocked(m_bLocked, kEditingControls);
 }

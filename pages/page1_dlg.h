@@ -7,7 +7,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
 #include <string>
 
 class CPage1Dlg : public CSkinnedPage {
@@ -28,10 +27,6 @@ public:
 
     CPage1Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
-    std::array<std::string, kTextCount> m_strText;
     std::string m_strWirelessExt;  // extension of wireless profiles, with its dot (store item 103)
     std::string m_strWiredExt;     // extension of wired profiles (store item 104)
     int m_bLocked = 0;             // non-zero: the auto-start box and the list cannot be changed
@@ -40,5 +35,5 @@ public:
     int m_nAutoStart = 0;          // 1: the client starts authentication by itself
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

@@ -1,18 +1,17 @@
 #include "pages/page2_dlg.h"
 
-#include <algorithm>
+namespace {
 
-CPage2Dlg::CPage2Dlg() : CSkinnedPage(IDD, {IDC_CHECK_AUTO_CONNECT, IDC_STATIC_AUTO_CONNECT}) {}
+// What a locked page keeps the user from changing.
+constexpr int kEditingControls[] = {IDC_CHECK_AUTO_CONNECT};
 
-void CPage2Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
+}  // namespace
 
-BOOL CPage2Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
-    LoadLogo();
+CPage2Dlg::CPage2Dlg()
+    : CSkinnedPage(IDD, {IDC_CHECK_AUTO_CONNECT, IDC_STATIC_AUTO_CONNECT}, kTextCount) {}
+
+void CPage2Dlg::InitializeValues() {
     SetDlgItemText(IDC_CHECK_AUTO_CONNECT, m_strText[kTextAutoConnect]);
     SetDlgItemText(IDC_STATIC_AUTO_CONNECT, m_strText[kTextExplanation]);
-    if (m_bLocked) GetDlgItem(IDC_CHECK_AUTO_CONNECT)->EnableWindow(FALSE);
-    return TRUE;
+    DisableWhenLocked(m_bLocked, kEditingControls);
 }

@@ -5,9 +5,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
-#include <string>
-
 class CPage2Dlg : public CSkinnedPage {
 public:
     enum { IDD = IDD_PAGE_AUTO_CONNECT };
@@ -21,13 +18,9 @@ public:
 
     CPage2Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
-    int m_bLocked = 0;  // non-zero: the checkbox cannot be changed
-    std::array<std::string, kTextCount> m_strText;
+    int m_bLocked = 0;       // non-zero: the checkbox cannot be changed
     int m_nAutoConnect = 0;  // 1: connect when the credentials are remembered (store item 44)
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

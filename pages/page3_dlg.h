@@ -25,11 +25,7 @@ public:
 
     CPage3Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
     int m_bLocked = 0;  // non-zero: the checkboxes and the lists cannot be changed
-    std::array<std::string, kTextCount> m_strText;
     std::array<std::string, kMaxCards> m_strWiredNdis;     // in the order of list 1015
     std::array<std::string, kMaxCards> m_strWirelessNdis;  // in the order of list 1014
     int m_nWiredSel = 0;                                   // the entry selected in list 1015
@@ -40,5 +36,5 @@ public:
     std::string m_strDefaultWiredCard;
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

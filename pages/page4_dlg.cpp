@@ -2,7 +2,6 @@
 
 #include "ui/captions.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -31,17 +30,13 @@ constexpr int kUnusedSkinnedId = 1023;
 }  // namespace
 
 CPage4Dlg::CPage4Dlg()
-    : CSkinnedPage(
-          IDD, {IDC_RADIO_KOREAN, IDC_RADIO_ENGLISH, kUnusedSkinnedId, IDC_CHECK_TRAY_AT_BOOT,
-                IDC_STATIC_LANGUAGE, IDC_CHECK_BROADCAST_AUTH, IDC_RADIO_TLS_12, IDC_RADIO_TLS_10,
-                IDC_STATIC_SECURITY, IDC_CHECK_AUTO_PC_NAME}) {}
+    : CSkinnedPage(IDD,
+                   {IDC_RADIO_KOREAN, IDC_RADIO_ENGLISH, kUnusedSkinnedId, IDC_CHECK_TRAY_AT_BOOT,
+                    IDC_STATIC_LANGUAGE, IDC_CHECK_BROADCAST_AUTH, IDC_RADIO_TLS_12,
+                    IDC_RADIO_TLS_10, IDC_STATIC_SECURITY, IDC_CHECK_AUTO_PC_NAME},
+                   kTextCount) {}
 
-void CPage4Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
-
-BOOL CPage4Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
+void CPage4Dlg::InitializeValues() {
     for (int id : kSecurityGroup) GetDlgItem(id)->ShowWindow(m_nShowTls);
     GetDlgItem(IDC_CHECK_AUTO_PC_NAME)->ShowWindow(m_nShowPcName);
 
@@ -60,9 +55,5 @@ BOOL CPage4Dlg::OnInitDialog() {
 
     // The advanced settings are not offered on the page.
     GetDlgItem(IDC_BUTTON_DETAILS)->ShowWindow(SW_HIDE);
-    if (m_bLocked) {
-        for (int id : kEditingControls) GetDlgItem(id)->EnableWindow(FALSE);
-    }
-    LoadLogo();
-    return TRUE;
+    DisableWhenLocked(m_bLocked, kEditingControls);
 }

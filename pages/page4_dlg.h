@@ -7,7 +7,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
 #include <string>
 
 class CPage4Dlg : public CSkinnedPage {
@@ -33,13 +32,9 @@ public:
 
     CPage4Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
     int m_nLanguage = 0;   // 0 Korean, 1 English
     int m_bLocked = 0;     // non-zero: the tray, broadcast, language and advanced controls are off
     int m_bDebugData = 0;  // 1: the client writes debug data
-    std::array<std::string, kTextCount> m_strText;
     // A radio's exchange value is the position of the ticked button in the group that starts
     // at that radio, 0 when the radio itself is ticked.
     int m_nEnglishRadio = 0;  // radio 1013
@@ -54,5 +49,5 @@ public:
     int m_bAutoPcName = 0;
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

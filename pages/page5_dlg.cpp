@@ -1,32 +1,23 @@
 #include "pages/page5_dlg.h"
 
-#include <algorithm>
-
 namespace {
 
 // Bitmap IDB_CERTIFICATE holds images of this width side by side; this colour is transparent.
 constexpr int kCertIconWidth = 17;
 constexpr COLORREF kCertIconMask = RGB(0, 128, 128);
 
+// What a locked page keeps the user from changing; importing stays open.
+constexpr int kEditingControls[] = {IDC_LIST_CERTIFICATES, IDC_STATIC_TRUSTED_ROOTS};
+
 }  // namespace
 
-CPage5Dlg::CPage5Dlg() : CSkinnedPage(IDD, {IDC_STATIC_TRUSTED_ROOTS}) {}
+CPage5Dlg::CPage5Dlg() : CSkinnedPage(IDD, {IDC_STATIC_TRUSTED_ROOTS}, kTextCount) {}
 
-void CPage5Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
-
-BOOL CPage5Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
+void CPage5Dlg::InitializeValues() {
     SetDlgItemText(IDC_BUTTON_IMPORT_CERT, m_strText[kTextImport]);
     SetDlgItemText(IDC_STATIC_TRUSTED_ROOTS, m_strText[kTextTrustedRoots]);
     SetUpList();
-    if (m_bLocked) {
-        GetDlgItem(IDC_LIST_CERTIFICATES)->EnableWindow(FALSE);
-        GetDlgItem(IDC_STATIC_TRUSTED_ROOTS)->EnableWindow(FALSE);
-    }
-    LoadLogo();
-    return TRUE;
+    DisableWhenLocked(m_bLocked, kEditingControls);
 }
 
 void CPage5Dlg::SetUpList() {

@@ -6,7 +6,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
 #include <string>
 
 class CPage5Dlg : public CSkinnedPage {
@@ -26,16 +25,12 @@ public:
 
     CPage5Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
     CImageList m_imageList;       // the certificate icon, shown on every row
     std::string m_strAppDataDir;  // the user's application-data folder, where opened copies go
-    std::array<std::string, kTextCount> m_strText;
     int m_bLocked = 0;  // non-zero: the list and its label are greyed; importing still works
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 
 private:
     void SetUpList();

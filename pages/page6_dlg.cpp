@@ -2,8 +2,6 @@
 
 #include "ui/captions.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr Caption kCaptions[] = {
@@ -18,17 +16,12 @@ constexpr Caption kCaptions[] = {
 
 // Everything but the wait-time edit is drawn in the skin colour.
 CPage6Dlg::CPage6Dlg()
-    : CSkinnedPage(IDD, {IDC_CHECK_WINDOWS_LOGON, IDC_STATIC_LOGON_CARD, IDC_COMBO_LOGON_CARD,
-                         IDC_STATIC_LOGON_PROFILE, IDC_COMBO_LOGON_PROFILE, IDC_STATIC_LOGON_WAIT,
-                         IDC_STATIC_LOGON_SECONDS}) {}
+    : CSkinnedPage(IDD,
+                   {IDC_CHECK_WINDOWS_LOGON, IDC_STATIC_LOGON_CARD, IDC_COMBO_LOGON_CARD,
+                    IDC_STATIC_LOGON_PROFILE, IDC_COMBO_LOGON_PROFILE, IDC_STATIC_LOGON_WAIT,
+                    IDC_STATIC_LOGON_SECONDS},
+                   kTextCount) {}
 
-void CPage6Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
-
-BOOL CPage6Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
+void CPage6Dlg::InitializeValues() {
     SetCaptions(*this, kCaptions, m_strText.data());
-    LoadLogo();
-    return TRUE;
 }

@@ -5,7 +5,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
 #include <string>
 
 class CPage6Dlg : public CSkinnedPage {
@@ -24,10 +23,6 @@ public:
 
     CPage6Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
-    std::array<std::string, kTextCount> m_strText;
     std::string m_strUseOvaGina;         // "1": authentication at logon is on
     std::string m_strNicName;            // display name of the chosen card
     std::string m_strNicType;            // its kind: "wired" or "ndis"
@@ -37,5 +32,5 @@ public:
     std::string m_strAuthTimeout = "7";  // seconds the logon waits, as text
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

@@ -23,14 +23,11 @@ void CPage7Dlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_LIST_FIREWALL_RULES, m_listRules);
 }
 
-BOOL CPage7Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
-    LoadLogo();
+void CPage7Dlg::InitializeValues() {
     int index = 0;
     for (const Column& column : kColumns) {
         m_listRules.InsertColumn(index++, column.heading, LVCFMT_LEFT, column.width);
     }
-    return TRUE;
 }
 
 void CPage7Dlg::OnTabPageActivate(int, int) {

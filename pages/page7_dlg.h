@@ -12,6 +12,9 @@ class CPage7Dlg : public CSkinnedPage {
 public:
     enum { IDD = IDD_PAGE_FIREWALL };
 
+    // The column headings are the same in either language: the page takes no interface texts.
+    static constexpr int kTextCount = 0;
+
     CPage7Dlg();
 
     // The tab has been entered.
@@ -30,6 +33,6 @@ public:
     CListCtrl m_listRules;
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
     void DoDataExchange(CDataExchange* pDX) override;
 };

@@ -2,8 +2,6 @@
 
 #include "ui/captions.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr Caption kCaptions[] = {
@@ -18,17 +16,12 @@ constexpr Caption kCaptions[] = {
 }  // namespace
 
 CPage8Dlg::CPage8Dlg()
-    : CSkinnedPage(IDD, {IDC_CHECK_AUTO_SWITCH, IDC_CHECK_SWITCH_NOTICE,
-                         IDC_STATIC_SWITCH_WIRED_PROFILE, IDC_STATIC_SWITCH_WIRELESS_PROFILE,
-                         IDC_STATIC_SWITCH_WIRED_CARD, IDC_STATIC_SWITCH_WIRELESS_CARD}) {}
+    : CSkinnedPage(IDD,
+                   {IDC_CHECK_AUTO_SWITCH, IDC_CHECK_SWITCH_NOTICE, IDC_STATIC_SWITCH_WIRED_PROFILE,
+                    IDC_STATIC_SWITCH_WIRELESS_PROFILE, IDC_STATIC_SWITCH_WIRED_CARD,
+                    IDC_STATIC_SWITCH_WIRELESS_CARD},
+                   kTextCount) {}
 
-void CPage8Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
-
-BOOL CPage8Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
+void CPage8Dlg::InitializeValues() {
     SetCaptions(*this, kCaptions, m_strText.data());
-    LoadLogo();
-    return TRUE;
 }

@@ -5,7 +5,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
 #include <string>
 
 class CPage8Dlg : public CSkinnedPage {
@@ -25,10 +24,6 @@ public:
 
     CPage8Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
-    std::array<std::string, kTextCount> m_strText;
     int m_nAutoSwitch = 0;             // non-zero: switching is on
     int m_nUserNotice = 0;             // 1: the user is told when the client switches to wireless
     std::string m_strWireProfile;      // full path of the wired profile
@@ -37,5 +32,5 @@ public:
     std::string m_strWirelessCard;     // name of the wireless card
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

@@ -2,8 +2,6 @@
 
 #include "ui/captions.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr Caption kCaptions[] = {
@@ -17,18 +15,12 @@ constexpr Caption kCaptions[] = {
 }  // namespace
 
 CPage9Dlg::CPage9Dlg()
-    : CSkinnedPage(
-          IDD, {IDC_RADIO_STARTUP_WIRED, IDC_RADIO_STARTUP_WIRELESS, IDC_COMBO_STARTUP_WIRED,
-                IDC_COMBO_STARTUP_WIRELESS, IDC_STATIC_STARTUP_WIRED, IDC_STATIC_STARTUP_WIRELESS,
-                IDC_CHECK_STARTUP_AUTH}) {}
+    : CSkinnedPage(IDD,
+                   {IDC_RADIO_STARTUP_WIRED, IDC_RADIO_STARTUP_WIRELESS, IDC_COMBO_STARTUP_WIRED,
+                    IDC_COMBO_STARTUP_WIRELESS, IDC_STATIC_STARTUP_WIRED,
+                    IDC_STATIC_STARTUP_WIRELESS, IDC_CHECK_STARTUP_AUTH},
+                   kTextCount) {}
 
-void CPage9Dlg::SetInterfaceTexts(const std::string* texts) {
-    std::copy(texts, texts + kTextCount, m_strText.begin());
-}
-
-BOOL CPage9Dlg::OnInitDialog() {
-    CSkinnedPage::OnInitDialog();
+void CPage9Dlg::InitializeValues() {
     SetCaptions(*this, kCaptions, m_strText.data());
-    LoadLogo();
-    return TRUE;
 }

@@ -5,7 +5,6 @@
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
-#include <array>
 #include <string>
 
 class CPage9Dlg : public CSkinnedPage {
@@ -24,13 +23,9 @@ public:
 
     CPage9Dlg();
 
-    // Copies kTextCount texts.
-    void SetInterfaceTexts(const std::string* texts);
-
-    std::array<std::string, kTextCount> m_strText;
     int m_nStartUpMode =
         0;  // 1: the choice lives in a Startup-folder shortcut, else in the registry
 
 protected:
-    BOOL OnInitDialog() override;
+    void InitializeValues() override;
 };

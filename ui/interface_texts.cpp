@@ -21,14 +21,14 @@ struct Caption {
 // The fetch order. Tab titles are kept by page, so the switch page's title (251), fetched
 // before the start-up authentication page's (259), still goes to index 8.
 constexpr Caption kCaptions[] = {
-    {201, Target::Title, 0},
-    {202, Target::Title, 1},
-    {203, Target::Title, 2},
-    {204, Target::Title, 3},
-    {229, Target::Title, 4},
-    {241, Target::Title, 5},
-    {250, Target::Title, 6},
-    {251, Target::Title, 8},
+    {201, Target::Title, kTitleStartList},
+    {202, Target::Title, kTitleAutoConnect},
+    {203, Target::Title, kTitleDefaultCard},
+    {204, Target::Title, kTitleGeneralOptions},
+    {229, Target::Title, kTitleTrustedRoots},
+    {241, Target::Title, kTitleWindowsLogon},
+    {250, Target::Title, kTitleFirewall},
+    {251, Target::Title, kTitleSwitch},
     {205, Target::Control, IDOK},
     {206, Target::Control, IDCANCEL},
     {207, Target::Control, kHelpButton},
@@ -85,13 +85,26 @@ constexpr Caption kCaptions[] = {
     {256, Target::Text, 43},
     {257, Target::Text, 44},
     // start-up authentication page: its tab title, then its texts
-    {259, Target::Title, 7},
+    {259, Target::Title, kTitleStartUpAuth},
     {260, Target::Text, 45},
     {261, Target::Text, 46},
     {262, Target::Text, 47},
     {263, Target::Text, 48},
     {264, Target::Text, 49},
 };
+
+// The page texts fill their table in order, each index once, so that each page's run of texts is
+// one slice of it.
+constexpr bool PageTextsFillTheirTable() {
+    int next = 0;
+    for (const Caption& caption : kCaptions) {
+        if (caption.target != Target::Text) continue;
+        if (caption.index != next) return false;
+        ++next;
+    }
+    return next == kPageTextCount;
+}
+static_assert(PageTextsFillTheirTable());
 
 // Texts whose absence the editor lives with.
 bool MayBeMissing(DWORD number) {

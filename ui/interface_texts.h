@@ -6,7 +6,22 @@
 
 #include <string>
 
-constexpr int kPageTitleCount = 9;  // 0..6 pages 1..7, 7 start-up authentication, 8 switch
+// The tab titles, kept by page: in page order, except that the start-up authentication page's
+// title comes before the switch page's.
+enum PageTitle : int {
+    kTitleStartList,
+    kTitleAutoConnect,
+    kTitleDefaultCard,
+    kTitleGeneralOptions,
+    kTitleTrustedRoots,
+    kTitleWindowsLogon,
+    kTitleFirewall,
+    kTitleStartUpAuth,
+    kTitleSwitch,
+    kPageTitleCount
+};
+
+// The pages' texts, one run per page in page order.
 constexpr int kPageTextCount = 50;
 
 // Fetches the texts in their fixed order: the tab titles into PAGE_TITLE, the pages' texts into

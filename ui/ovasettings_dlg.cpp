@@ -9,6 +9,10 @@
 #include "ui/skin.h"
 
 #include <cstring>
+#include <functional>
+#include <iterator>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -56,6 +60,128 @@ StoreAnswer Request(ModuleInterface* store, unsigned item, DWORD bufferSize, DWO
     answer.text.assign(buffer.c_str(), strnlen(buffer.data(), bufferSize - 1));
     return answer;
 }
+
+// What a store read that fails does: stop the reading with the store's status number or with a
+// number of its own, or go on as if the store had answered a default value and no text.
+struct OnFailure {
+    bool stops;
+    DWORD number;  // the stop number, 0 for the store's status; or the default value
+};
+constexpr OnFailure kRequired{true, 0};
+constexpr OnFailure RequiredElseStop(DWORD stopNumber) {
+    return {true, stopNumber};
+}
+constexpr OnFailure DefaultValue(DWORD value) {
+    return {false, value};
+}
+constexpr OnFailure kOptional = DefaultValue(0);  // for an item whose text alone counts
+
+// One item read when the dialog opens, and where its answer goes.
+struct StoreRead {
+    schema::StoreItem item;
+    DWORD bufferSize;
+    OnFailure onFailure;
+    std::function<void(const StoreAnswer&)> keep;
+};
+
+std::function<void(const StoreAnswer&)> ValueInto(int& cell) {
+    return [&cell](const StoreAnswer& answer) { cell = static_cast<int>(answer.value); };
+}
+std::function<void(const StoreAnswer&)> TextInto(std::string& cell) {
+    return [&cell](const StoreAnswer& answer) { cell = answer.text; };
+}
+
+using Dlg = COvaSettingsDlg;
+
+// The page base of one page member: a function, so that one constant table can name members of
+// nine classes.
+template <auto member>
+CSkinnedPage& PageMember(Dlg& dialog) {
+    return dialog.*member;
+}
+
+// Everything the main dialog keeps about one of its pages.
+struct PageRow {
+    Dlg::PageRole role;
+    CSkinnedPage& (*page)(Dlg&);
+    UINT templateId;
+    Dlg::PageSwitch show;  // its switch in m_bShowPage
+    int textOffset;        // its first text in m_strPageText, kNoTexts for none
+    int textCount;
+    PageTitle title;  // its tab title in m_strPageTitle
+};
+constexpr int kNoTexts = -1;
+
+// A row for the page MEMBER, whose class has the template and must take TEXT_COUNT texts.
+template <auto member, int textCount>
+constexpr PageRow Row(Dlg::PageRole role, Dlg::PageSwitch show, int textOffset, PageTitle title) {
+    using Page = std::remove_reference_t<decltype(std::declval<Dlg&>().*member)>;
+    static_assert(Page::kTextCount == textCount,
+                  "the page takes another number of texts than the page table hands it");
+    return {role, &PageMember<member>, Page::IDD, show, textOffset, textCount, title};
+}
+
+// The pages in page order, the order they are created in and hand in their texts.
+constexpr PageRow kPages[] = {
+    Row<&Dlg::m_page1, 10>(Dlg::kStartListPage, Dlg::kShowStartList, 0, kTitleStartList),
+    Row<&Dlg::m_page2, 2>(Dlg::kAutoConnectPage, Dlg::kShowAutoConnect, 10, kTitleAutoConnect),
+    Row<&Dlg::m_page3, 2>(Dlg::kDefaultCardPage, Dlg::kShowDefaultCard, 12, kTitleDefaultCard),
+    Row<&Dlg::m_page4, 14>(Dlg::kGeneralOptionsPage, Dlg::kShowGeneralOptions, 14,
+                           kTitleGeneralOptions),
+    Row<&Dlg::m_page5, 6>(Dlg::kTrustedRootsPage, Dlg::kShowTrustedRoots, 28, kTitleTrustedRoots),
+    Row<&Dlg::m_page6, 5>(Dlg::kWindowsLogonPage, Dlg::kShowWindowsLogon, 34, kTitleWindowsLogon),
+    Row<&Dlg::m_page7, 0>(Dlg::kFirewallPage, Dlg::kShowFirewall, kNoTexts, kTitleFirewall),
+    Row<&Dlg::m_page8, 6>(Dlg::kSwitchPage, Dlg::kShowSwitch, 39, kTitleSwitch),
+    Row<&Dlg::m_page9, 5>(Dlg::kStartUpAuthPage, Dlg::kShowStartUpAuth, 45, kTitleStartUpAuth),
+};
+
+// The tabs' order, which puts the trusted roots before the general options.
+constexpr Dlg::PageRole kTabOrder[] = {
+    Dlg::kStartListPage,    Dlg::kAutoConnectPage,    Dlg::kDefaultCardPage,
+    Dlg::kTrustedRootsPage, Dlg::kGeneralOptionsPage, Dlg::kWindowsLogonPage,
+    Dlg::kFirewallPage,     Dlg::kSwitchPage,         Dlg::kStartUpAuthPage,
+};
+
+// The table is indexed by role.
+constexpr bool RowsInPageOrder() {
+    for (int i = 0; i < Dlg::kPageCount; ++i)
+        if (kPages[i].role != i) return false;
+    return true;
+}
+// Each page's texts follow the page before's, and together they are the interface-text table's.
+constexpr bool TextsFollowOneAnother() {
+    int next = 0;
+    for (const PageRow& row : kPages) {
+        if (row.textCount == 0) {
+            if (row.textOffset != kNoTexts) return false;
+            continue;
+        }
+        if (row.textOffset != next) return false;
+        next += row.textCount;
+    }
+    return next == kPageTextCount;
+}
+// Every page has a switch, a title and a tab of its own.
+constexpr bool EachPageOnce() {
+    bool show[Dlg::kPageSwitchCount] = {}, title[kPageTitleCount] = {}, tab[Dlg::kPageCount] = {};
+    for (const PageRow& row : kPages) {
+        if (show[row.show] || title[row.title]) return false;
+        show[row.show] = title[row.title] = true;
+    }
+    for (Dlg::PageRole role : kTabOrder) {
+        if (tab[role]) return false;
+        tab[role] = true;
+    }
+    return true;
+}
+static_assert(std::size(kPages) == Dlg::kPageCount && RowsInPageOrder());
+static_assert(TextsFollowOneAnother());
+static_assert(int{Dlg::kPageSwitchCount} == Dlg::kPageCount &&
+              int{kPageTitleCount} == Dlg::kPageCount && std::size(kTabOrder) == Dlg::kPageCount &&
+              EachPageOnce());
+static_assert(Dlg::kTabPageSlots >= Dlg::kPageCount);
+// The lock mask's positions are the first pages in page order.
+static_assert(settings::kLockablePages == Dlg::kTrustedRootsPage + 1);
 
 }  // namespace
 
@@ -111,12 +237,12 @@ BOOL COvaSettingsDlg::OnInitDialog() {
 }
 
 void COvaSettingsDlg::OnTabActivated(int index, int pageID) {
-    if (index >= 0 && index < 10 && m_pTabPage[index])
+    if (index >= 0 && index < kTabPageSlots && m_pTabPage[index])
         m_pTabPage[index]->OnTabPageActivate(index, pageID);
 }
 
 void COvaSettingsDlg::OnTabDeactivating(int index, int pageID) {
-    if (index >= 0 && index < 10 && m_pTabPage[index])
+    if (index >= 0 && index < kTabPageSlots && m_pTabPage[index])
         m_pTabPage[index]->OnTabPageDeactivate(index, pageID);
 }
 
@@ -187,105 +313,92 @@ bool COvaSettingsDlg::LoadSettings() {
     return false;
 }
 
-// The items in the store's order; a required one that fails stops with its status number.
+// The items in the store's order.
 bool COvaSettingsDlg::ReadSettings(ModuleInterface* store, DWORD* stopNumber) {
     using namespace schema;
-    DWORD status = 0;
-    auto read = [&](unsigned item, DWORD bufferSize = kStoreTextSize) {
-        status = 0;
-        return Request(store, item, bufferSize, &status);
+    std::string lockMask;
+    const StoreRead reads[] = {
+        {kItemInstallDir, kStoreTextSize, kRequired, TextInto(m_strInstallDir)},
+        {kItemShowLogonPage, kStoreTextSize, DefaultValue(0),
+         ValueInto(m_bShowPage[kShowWindowsLogon])},
+        {kItemShowFirewallPage, kStoreTextSize, DefaultValue(1),
+         ValueInto(m_bShowPage[kShowFirewall])},
+        {kItemShowSwitchPage, kStoreTextSize, DefaultValue(1), ValueInto(m_bShowPage[kShowSwitch])},
+        {kItemShowDefaultCardPage, kStoreTextSize, DefaultValue(1),
+         ValueInto(m_bShowPage[kShowDefaultCard])},
+        {kItemAutoStart, kStoreTextSize, kRequired, ValueInto(m_page1.m_nAutoStart)},
+        {kItemStartList, kStartListTextSize, kRequired,
+         [this](const StoreAnswer& answer) {
+             m_page1.m_strStartList = answer.text;  // at most 5119 characters
+             m_page1.m_nStartListCount = static_cast<int>(answer.value);
+         }},
+        {kItemAutoConnect, kStoreTextSize, kRequired, ValueInto(m_page2.m_nAutoConnect)},
+        {kItemDefaultWirelessCard, kStoreTextSize, kRequired,
+         [this](const StoreAnswer& answer) {
+             m_page3.m_strDefaultWirelessCard = answer.text;
+             m_page3.m_bDefaultWireless = answer.text.empty() ? 0 : 1;
+         }},
+        {kItemDefaultWiredCard, kStoreTextSize, kRequired,
+         [this](const StoreAnswer& answer) {
+             m_page3.m_strDefaultWiredCard = answer.text;
+             m_page3.m_bDefaultWired = answer.text.empty() ? 0 : 1;
+         }},
+        {kItemTrayAtBoot, kStoreTextSize, kRequired, ValueInto(m_page4.m_bTrayAtBoot)},
+        {kItemBroadcastAuth, kStoreTextSize, DefaultValue(0), ValueInto(m_page4.m_bBroadcastAuth)},
+        {kItemLanguage, kStoreTextSize, kRequired, ValueInto(m_page4.m_nLanguage)},
+        {kItemTlsVersion, kStoreTextSize, kRequired, ValueInto(m_page4.m_nTlsVersion)},
+        {kItemSiteIcon, kStoreTextSize, kRequired,
+         [this](const StoreAnswer& answer) { m_bSiteIcon = answer.value != 0 ? 1 : 0; }},
+        {kItemShowPcName, kStoreTextSize, kRequired, ValueInto(m_page4.m_nShowPcName)},
+        {kItemAutoPcName, kStoreTextSize, kRequired, ValueInto(m_page4.m_bAutoPcName)},
+        {kItemLockMask, kStoreTextSize, kRequired, TextInto(lockMask)},
+        {kItemOptions, kStoreTextSize, kRequired,
+         [this](const StoreAnswer& answer) {
+             std::strncpy(m_szOptions, answer.text.c_str(), kOptionsSize - 1);
+             m_bDebugDataAtLoad = settings::HasDebugMarker(m_szOptions) ? 1 : 0;
+             m_page4.m_bDebugData = m_bDebugDataAtLoad;
+         }},
+        {kItemWirelessProfileExt, kStoreTextSize, kRequired, TextInto(m_page1.m_strWirelessExt)},
+        {kItemWiredProfileExt, kStoreTextSize, kRequired, TextInto(m_page1.m_strWiredExt)},
+        {kItemShowStartUpPage, kStoreTextSize, DefaultValue(0),
+         ValueInto(m_bShowPage[kShowStartUpAuth])},
+        // a version text of one character is no version: the installation's file tells it then
+        {kItemVersionText, kStoreTextSize, kOptional,
+         [this](const StoreAnswer& answer) {
+             m_strVersion = answer.text.size() >= 2 ? answer.text : std::string();
+         }},
+        {kItemStartUpMode, kStoreTextSize, RequiredElseStop(kMsgStartUpModeUnreadable),
+         [this](const StoreAnswer& answer) {
+             m_nStartUpMode = static_cast<int>(answer.value);
+             m_page9.m_nStartUpMode = m_nStartUpMode;
+         }},
     };
-    auto required = [&](const StoreAnswer& answer) {
-        if (!answer.ok) *stopNumber = status;
-        return answer.ok;
-    };
-    auto orDefault = [](const StoreAnswer& answer, DWORD fallback) {
-        return static_cast<int>(answer.ok ? answer.value : fallback);
-    };
+    for (const StoreRead& read : reads) {
+        DWORD status = 0;
+        StoreAnswer answer = Request(store, read.item, read.bufferSize, &status);
+        if (!answer.ok && read.onFailure.stops) {
+            *stopNumber = read.onFailure.number ? read.onFailure.number : status;
+            return false;
+        }
+        if (!answer.ok) answer = {false, read.onFailure.number, std::string()};
+        read.keep(answer);
+    }
+    ApplyLockMask(lockMask);
+    return true;
+}
 
-    StoreAnswer installDir = read(kItemInstallDir);
-    if (!required(installDir)) return false;
-    m_strInstallDir = installDir.text;
-    m_bShowPage[4] = orDefault(read(kItemShowLogonPage), 0);
-    m_bShowPage[5] = orDefault(read(kItemShowFirewallPage), 1);
-    m_bShowPage[6] = orDefault(read(kItemShowSwitchPage), 1);
-    m_bShowPage[7] = orDefault(read(kItemShowDefaultCardPage), 1);
-    for (CSkinnedPage* page : Pages()) page->m_strInstallDir = m_strInstallDir;
-
-    StoreAnswer answer = read(kItemAutoStart);
-    if (!required(answer)) return false;
-    m_page1.m_nAutoStart = static_cast<int>(answer.value);
-    answer = read(kItemStartList, kStartListTextSize);
-    if (!required(answer)) return false;
-    m_page1.m_strStartList = answer.text;  // at most 5119 characters
-    m_page1.m_nStartListCount = static_cast<int>(answer.value);
-    answer = read(kItemAutoConnect);
-    if (!required(answer)) return false;
-    m_page2.m_nAutoConnect = static_cast<int>(answer.value);
-    answer = read(kItemDefaultWirelessCard);
-    if (!required(answer)) return false;
-    m_page3.m_strDefaultWirelessCard = answer.text;
-    m_page3.m_bDefaultWireless = answer.text.empty() ? 0 : 1;
-    answer = read(kItemDefaultWiredCard);
-    if (!required(answer)) return false;
-    m_page3.m_strDefaultWiredCard = answer.text;
-    m_page3.m_bDefaultWired = answer.text.empty() ? 0 : 1;
-    answer = read(kItemTrayAtBoot);
-    if (!required(answer)) return false;
-    m_page4.m_bTrayAtBoot = static_cast<int>(answer.value);
-    m_page4.m_bBroadcastAuth = orDefault(read(kItemBroadcastAuth), 0);
-    answer = read(kItemLanguage);
-    if (!required(answer)) return false;
-    m_page4.m_nLanguage = static_cast<int>(answer.value);
-    answer = read(kItemTlsVersion);
-    if (!required(answer)) return false;
-    m_page4.m_nTlsVersion = static_cast<int>(answer.value);
-    answer = read(kItemSiteIcon);
-    if (!required(answer)) return false;
-    m_bSiteIcon = answer.value != 0 ? 1 : 0;
-    answer = read(kItemShowPcName);
-    if (!required(answer)) return false;
-    m_page4.m_nShowPcName = static_cast<int>(answer.value);
-    answer = read(kItemAutoPcName);
-    if (!required(answer)) return false;
-    m_page4.m_bAutoPcName = static_cast<int>(answer.value);
-
-    answer = read(kItemLockMask);
-    if (!required(answer)) return false;
-    auto locked = settings::LockedPages(answer.text);
-    int* lockFlags[] = {&m_page1.m_bLocked, &m_page2.m_bLocked, &m_page3.m_bLocked,
-                        &m_page4.m_bLocked, &m_page5.m_bLocked};
-    // a locked default card page keeps its tab: that depends on item 80 alone
-    int* switches[] = {&m_bShowPage[0], &m_bShowPage[1], nullptr, &m_bShowPage[2], &m_bShowPage[3]};
-    for (size_t i = 0; i < locked.size(); ++i) {
+// A locked page takes no changes, and all but the default card page lose their tab; that one
+// keeps it or not by item 80 alone.
+void COvaSettingsDlg::ApplyLockMask(const std::string& mask) {
+    int* lockFlags[settings::kLockablePages] = {&m_page1.m_bLocked, &m_page2.m_bLocked,
+                                                &m_page3.m_bLocked, &m_page4.m_bLocked,
+                                                &m_page5.m_bLocked};
+    const auto locked = settings::LockedPages(mask);
+    for (int i = 0; i < settings::kLockablePages; ++i) {
         if (!locked[i]) continue;
         *lockFlags[i] = 1;
-        if (switches[i]) *switches[i] = 0;
+        if (i != kDefaultCardPage) m_bShowPage[kPages[i].show] = 0;
     }
-
-    answer = read(kItemOptions);
-    if (!required(answer)) return false;
-    std::strncpy(m_szOptions, answer.text.c_str(), kOptionsSize - 1);
-    m_bDebugDataAtLoad = settings::HasDebugMarker(m_szOptions) ? 1 : 0;
-    m_page4.m_bDebugData = m_bDebugDataAtLoad;
-
-    answer = read(kItemWirelessProfileExt);
-    if (!required(answer)) return false;
-    m_page1.m_strWirelessExt = answer.text;
-    answer = read(kItemWiredProfileExt);
-    if (!required(answer)) return false;
-    m_page1.m_strWiredExt = answer.text;
-    m_bShowPage[8] = orDefault(read(kItemShowStartUpPage), 0);
-    answer = read(kItemVersionText);
-    m_strVersion = answer.ok && answer.text.size() >= 2 ? answer.text : std::string();
-    answer = read(kItemStartUpMode);
-    if (!answer.ok) {
-        *stopNumber = kMsgStartUpModeUnreadable;
-        return false;
-    }
-    m_nStartUpMode = static_cast<int>(answer.value);
-    m_page9.m_nStartUpMode = m_nStartUpMode;
-    return true;
 }
 
 void COvaSettingsDlg::ChooseIcon() {
@@ -309,52 +422,38 @@ void COvaSettingsDlg::ShowVersionText() {
 }
 
 void COvaSettingsDlg::HandTextsToPages() {
-    m_page1.SetInterfaceTexts(&m_strPageText[0]);   // 5 own, 5 for the start entry dialog
-    m_page2.SetInterfaceTexts(&m_strPageText[10]);  // 2
-    m_page3.SetInterfaceTexts(&m_strPageText[12]);  // 2
-    m_page4.SetInterfaceTexts(&m_strPageText[14]);  // 10 own, 4 for the advanced settings
-    m_page5.SetInterfaceTexts(&m_strPageText[28]);  // 6
-    m_page6.SetInterfaceTexts(&m_strPageText[34]);  // 5
-    m_page8.SetInterfaceTexts(&m_strPageText[39]);  // 6
-    m_page9.SetInterfaceTexts(&m_strPageText[45]);  // 5
+    for (const PageRow& row : kPages)
+        if (row.textCount > 0) row.page(*this).SetInterfaceTexts(&m_strPageText[row.textOffset]);
     m_page4.m_nShowTls = 1;
 }
 
-std::array<CSkinnedPage*, COvaSettingsDlg::kPageCount> COvaSettingsDlg::Pages() {
-    return {&m_page1, &m_page2, &m_page3, &m_page4, &m_page5,
-            &m_page6, &m_page7, &m_page8, &m_page9};
-}
-
 void COvaSettingsDlg::CreatePages() {
-    const auto pages = Pages();
-    const UINT templates[] = {CPage1Dlg::IDD, CPage2Dlg::IDD, CPage3Dlg::IDD,
-                              CPage4Dlg::IDD, CPage5Dlg::IDD, CPage6Dlg::IDD,
-                              CPage7Dlg::IDD, CPage8Dlg::IDD, CPage9Dlg::IDD};
-    for (int i = 0; i < kPageCount; ++i) {
-        pages[i]->m_nDpi = m_nDpi;
-        pages[i]->Create(templates[i], this);  // every page exists, also those without a tab
-        TIMELINE_NUMBERED_STEP("page created", i + 1);
+    for (const PageRow& row : kPages) {
+        CSkinnedPage& page = row.page(*this);
+        page.m_strInstallDir = m_strInstallDir;
+        page.m_nDpi = m_nDpi;
+        page.Create(row.templateId, this);  // every page exists, also those without a tab
+        TIMELINE_NUMBERED_STEP("page created", row.role + 1);
     }
 }
 
 void COvaSettingsDlg::AddTabs() {
-    struct Tab {
-        int showIndex;
-        int titleIndex;
-        CTabPageSSL* page;
-    };
-    const Tab tabs[] = {
-        {0, 0, &m_page1}, {1, 1, &m_page2}, {7, 2, &m_page3}, {3, 4, &m_page5}, {2, 3, &m_page4},
-        {4, 5, &m_page6}, {5, 6, &m_page7}, {6, 8, &m_page8}, {8, 7, &m_page9},
-    };
     int index = 0;
-    for (const Tab& tab : tabs) {
-        if (!m_bShowPage[tab.showIndex]) continue;
+    for (PageRole role : kTabOrder) {
+        const PageRow& row = kPages[role];
+        if (!m_bShowPage[row.show]) continue;
+        CSkinnedPage& page = row.page(*this);
         // the firewall page hears its tab's changes at the index it actually gets
-        if (tab.page == &m_page7) m_pTabPage[index] = &m_page7;
-        m_tabPages.AddPage(m_strPageTitle[tab.titleIndex], index, tab.page);
+        if (role == kFirewallPage) m_pTabPage[index] = &page;
+        m_tabPages.AddPage(m_strPageTitle[row.title], index, &page);
         ++index;
     }
+}
+
+void COvaSettingsDlg::OnOK() {
+    for (const PageRow& row : kPages)
+        if (!row.page(*this).StoreValues()) return;
+    CDialog::OnOK();
 }
 
 void COvaSettingsDlg::OnHelp() {
@@ -402,8 +501,10 @@ LRESULT COvaSettingsDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 
 void COvaSettingsDlg::OnDestroy() {
     TIMELINE_STEP("main dialog destroying");
-    for (CSkinnedPage* page : Pages())
-        if (page->m_hWnd) page->DestroyWindow();
+    for (const PageRow& row : kPages) {
+        CSkinnedPage& page = row.page(*this);
+        if (page.m_hWnd) page.DestroyWindow();
+    }
     TIMELINE_STEP("pages destroyed");
     CDialog::OnDestroy();
     if (m_bRegistered) UnregisterEditor();

@@ -17,7 +17,6 @@
 #include "ui/interface_texts.h"
 #include "ui/vorn_tab_ctrl.h"
 
-#include <array>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -34,7 +33,33 @@ public:
     void OnTabActivated(int index, int pageID) override;
     void OnTabDeactivating(int index, int pageID) override;
 
-    static constexpr int kPageCount = 9;
+    // The pages in page order: the order they are created in and hand in their texts.
+    enum PageRole : int {
+        kStartListPage,
+        kAutoConnectPage,
+        kDefaultCardPage,
+        kGeneralOptionsPage,
+        kTrustedRootsPage,
+        kWindowsLogonPage,
+        kFirewallPage,
+        kSwitchPage,
+        kStartUpAuthPage,
+        kPageCount
+    };
+    // The page switches of m_bShowPage: a page gets a tab while its switch is on.
+    enum PageSwitch : int {
+        kShowStartList,
+        kShowAutoConnect,
+        kShowGeneralOptions,
+        kShowTrustedRoots,
+        kShowWindowsLogon,
+        kShowFirewall,
+        kShowSwitch,
+        kShowDefaultCard,
+        kShowStartUpAuth,
+        kPageSwitchCount
+    };
+    static constexpr int kTabPageSlots = 10;
     static constexpr int kOptionsSize = 1024;
 
     int m_bRegistered = 0;
@@ -52,10 +77,9 @@ public:
     char m_szOptions[kOptionsSize] = {};
     int m_bDebugDataAtLoad = 0;
     std::string m_strInstallDir;
-    // Page switches: start list, auto-connect, general options, trusted roots, Windows logon,
-    // firewall, wired/wireless switch, default card, start-up authentication.
-    int m_bShowPage[kPageCount] = {1, 1, 1, 1, 0, 0, 0, 0, 0};
-    CTabPageSSL* m_pTabPage[10] = {};
+    // By PageSwitch: the first four are on until the store says otherwise.
+    int m_bShowPage[kPageSwitchCount] = {1, 1, 1, 1, 0, 0, 0, 0, 0};
+    CTabPageSSL* m_pTabPage[kTabPageSlots] = {};  // by tab index: who hears that tab's changes
     int m_nStartUpMode = 0;
     std::string m_strVersion;
     int m_nDpi = 96;
@@ -70,6 +94,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Every page takes its values back from its controls before the dialog ends.
+    void OnOK() override;
     const MessageMap* GetMessageMap() const override;
 
 private:
@@ -77,11 +103,10 @@ private:
     void UnregisterEditor();
     bool LoadSettings();
     bool ReadSettings(ModuleInterface* store, DWORD* stopNumber);
+    void ApplyLockMask(const std::string& mask);
     void ChooseIcon();
     void ShowVersionText();
     void HandTextsToPages();
-    // The nine pages in page order (not tab order).
-    std::array<CSkinnedPage*, kPageCount> Pages();
     void CreatePages();
     void AddTabs();
 

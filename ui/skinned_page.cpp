@@ -2,12 +2,27 @@
 
 #include "app/timeline.h"
 
-#include "app/timeline.h"
-
 #include <algorithm>
 
-CSkinnedPage::CSkinnedPage(UINT nIDTemplate, std::initializer_list<int> skinnedIds)
-    : CTabPageSSL(nIDTemplate), m_skinnedIds(skinnedIds) {}
+CSkinnedPage::CSkinnedPage(UINT nIDTemplate, std::initializer_list<int> skinnedIds, int textCount)
+    : CTabPageSSL(nIDTemplate), m_strText(textCount), m_skinnedIds(skinnedIds) {}
+
+void CSkinnedPage::SetInterfaceTexts(const std::string* texts) {
+    std::copy_n(texts, m_strText.size(), m_strText.begin());
+}
+
+// A page whose controls are all tied to members in its data exchange needs nothing more than the
+// exchange's saving direction.
+bool CSkinnedPage::StoreValues() {
+    return UpdateData(TRUE) != FALSE;
+}
+
+BOOL CSkinnedPage::OnInitDialog() {
+    CTabPageSSL::OnInitDialog();
+    InitializeValues();
+    LoadLogo();
+    return TRUE;
+}
 
 void CSkinnedPage::LoadLogo() {
     m_logo.reset(skin::LoadSkinBitmap(m_strInstallDir, skin::LogoName(m_nDpi)));
