@@ -1,0 +1,16 @@
+// Showing a stored card name or profile in a drop-down list: the pages select it as the client
+// always has, by the start of an entry's text, ignoring case, with the search beginning at the
+// second entry and wrapping around to the first (CB_SELECTSTRING with start index 0). So when the
+// first two entries both begin with the stored text, the second is selected.
+#pragma once
+
+#include "afx/afxwin.h"
+
+#include <string>
+
+// Selects the entry for STORED in LIST; the index, or CB_ERR when no entry begins with it (the
+// selection then stays as it was). An empty text selects nothing.
+inline int SelectStoredName(CComboBox& list, const std::string& stored) {
+    if (stored.empty()) return CB_ERR;
+    return list.SelectString(0, stored.c_str());
+}
