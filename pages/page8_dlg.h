@@ -2,6 +2,7 @@
 // connection by itself, whether it tells the user, and the profiles and cards it switches with.
 #pragma once
 
+#include "afx/afxwin.h"
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
@@ -24,6 +25,7 @@ public:
 
     CPage8Dlg();
 
+    // The stored values, read from the client's service key when the page is made.
     int m_nAutoSwitch = 0;             // non-zero: switching is on
     int m_nUserNotice = 0;             // 1: the user is told when the client switches to wireless
     std::string m_strWireProfile;      // full path of the wired profile
@@ -31,6 +33,21 @@ public:
     std::string m_strWireCard;         // name of the wired card
     std::string m_strWirelessCard;     // name of the wireless card
 
+    // The lists; on OK the main dialog reads their texts and the two checkboxes.
+    CComboBox m_comboWiredProfile;
+    CComboBox m_comboWirelessProfile;
+    CComboBox m_comboWiredCard;
+    CComboBox m_comboWirelessCard;
+
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     void InitializeValues() override;
+    const MessageMap* GetMessageMap() const override;
+
+private:
+    // False, after showing 8091 or 8092, when a value cannot be read.
+    bool ReadStoredValues();
+    void FillLists();
+    void SelectStoredValues();
+    void OnAutoSwitch();
 };

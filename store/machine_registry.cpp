@@ -5,14 +5,25 @@
 
 #include <cstring>
 
+namespace {
+
+// The application's library handle; a process without the application object has none, and the
+// library then refuses the read like any other it cannot answer.
+QtvHandle ClientHandle() {
+    const COvaSettingsApp* app = GetOvaSettingsApp();
+    return app != nullptr ? app->m_hClient : 0;
+}
+
+}  // namespace
+
 bool ReadMachineText(const char* keyPath, const char* valueName, char* destination,
                      size_t destinationSize) {
     char data[kMachineTextSize] = {};
     char error[kQtvErrorSize] = {};
     DWORD type = REG_SZ;
     DWORD size = kMachineTextSize;
-    if (QTV_CLI_reg_query_value(GetOvaSettingsApp()->m_hClient, kQtvRootHklm, keyPath, valueName,
-                                &type, data, &size, error) != 0)
+    if (QTV_CLI_reg_query_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, &type, data,
+                                &size, error) != 0)
         return false;
     // A stored text longer than the caller's buffer keeps its first size - 1 bytes: the
     // destination never overflows and its terminating zero stays.
@@ -27,6 +38,6 @@ bool ReadMachineDword(const char* keyPath, const char* valueName, DWORD* cell) {
     char error[kQtvErrorSize] = {};
     DWORD type = REG_DWORD;
     DWORD size = sizeof(DWORD);
-    return QTV_CLI_reg_query_value(GetOvaSettingsApp()->m_hClient, kQtvRootHklm, keyPath, valueName,
-                                   &type, cell, &size, error) == 0;
+    return QTV_CLI_reg_query_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, &type, cell,
+                                   &size, error) == 0;
 }

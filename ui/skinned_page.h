@@ -41,8 +41,13 @@ protected:
     // non-zero, and an id without a control is passed over.
     template <std::size_t N>
     void DisableWhenLocked(int locked, const int (&ids)[N]) {
-        if (!locked) return;
-        for (int id : ids) ::EnableWindow(::GetDlgItem(m_hWnd, id), FALSE);
+        if (locked) EnableControls(false, ids);
+    }
+
+    // Enables or disables each control that IDS names; an id without a control is passed over.
+    template <std::size_t N>
+    void EnableControls(bool enable, const int (&ids)[N]) {
+        for (int id : ids) ::EnableWindow(::GetDlgItem(m_hWnd, id), enable ? TRUE : FALSE);
     }
 
     // The logo for the page's resolution; a missing picture leaves the page without one.

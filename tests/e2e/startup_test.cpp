@@ -10,10 +10,8 @@ using driver::Process;
 
 class EditorStart : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(e2e::Ovasim("reset"));
-        ASSERT_TRUE(e2e::Ovasim("fixture Cards \"lan0||Wired LAN||0##wlan0||Wireless LAN||1##\""));
-    }
+    // A client with cards and with what every page reads, so that the editor opens without a box.
+    void SetUp() override { ASSERT_TRUE(e2e::Ovasim("reset --demo")); }
     void TearDown() override {
         for (Process* p : {&first, &second}) {
             if (p->handle && !driver::WaitForExit(*p, 0)) TerminateProcess(p->handle, 1);
@@ -133,21 +131,32 @@ TEST_F(EditorStart, LibraryHandleIsReleasedExactlyOnceAfterTheDialogHasClosed) {
     }
 }
 
-// The editor opens straight to its window, without a box: on the demo client, and on a bare one
-// that has cards (its pages prescribe no box for a missing value yet).
-TEST_F(EditorStart, OpensWithoutAMessageBoxOnTheDemoClientAndOnABareOneWithCards) {
-    for (const char* reset : {"reset --demo", "reset"}) {
-        ASSERT_TRUE(e2e::Ovasim(reset));
-        if (std::string(reset) == "reset") {
+// The demo client opens straight to the editor's window; a bare client with cards first shows the
+// boxes its pages prescribe for what it lacks, each once, and then the window.
+TEST_F(EditorStart, OpensWithoutABoxOnTheDemoClientAndWithOnlyThePagesBoxesOnABareOne) {
+    struct Case {
+        const char* reset;
+        std::vector<std::string> boxes;
+    } cases[] = {{"reset --demo", {}}, {"reset --english", {"Error - (8091)"}}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(e2e::Ovasim(c.reset));
+        if (!c.boxes.empty()) {
             ASSERT_TRUE(e2e::Ovasim("fixture Cards \"lan0||Wired LAN||0##\""));
         }
         first = driver::Start(e2e::kInstalledEditor);
-        HWND dialog = driver::WaitForDialog(first.pid, e2e::kWindowTimeoutMs);
-        ASSERT_NE(dialog, nullptr) << reset;
-        EXPECT_FALSE(driver::IsMessageBox(dialog))
-            << reset << ": " << driver::ControlText(dialog, 0xFFFF);
-        EXPECT_EQ(driver::WaitForMessageBox(first.pid, 500), nullptr) << reset;
-        Cancel(first, dialog);
+        std::vector<std::string> shown;
+        HWND window = nullptr;
+        while ((window = driver::WaitForDialog(first.pid, e2e::kWindowTimeoutMs)) &&
+               driver::IsMessageBox(window) && shown.size() < 5) {
+            shown.push_back(driver::WindowText(window));
+            driver::Click(window, IDOK);
+            for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(20);
+        }
+        EXPECT_EQ(shown, c.boxes) << c.reset;
+        ASSERT_NE(window, nullptr) << c.reset;
+        EXPECT_FALSE(driver::IsMessageBox(window));
+        EXPECT_EQ(driver::WaitForMessageBox(first.pid, 500), nullptr) << c.reset;
+        Cancel(first, window);
         driver::CloseProcess(first);
     }
 }

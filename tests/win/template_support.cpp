@@ -1,5 +1,6 @@
 #include "tests/win/template_support.h"
 
+#include "app/message_box.h"
 #include "tests/win/afx_test_support.h"
 
 namespace templates {
@@ -82,6 +83,10 @@ void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent) {
 }
 
 void PageHost::SetUp() {
+    SetMessageBoxRecorder([this](HWND, const std::string&, const std::string& title, UINT) {
+        boxTitles.push_back(title);
+        return IDOK;
+    });
     InitTestControls();
     parent.Attach(CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                   nullptr, nullptr));
@@ -90,6 +95,7 @@ void PageHost::SetUp() {
 
 void PageHost::TearDown() {
     DestroyWindow(parent.Detach());
+    SetMessageBoxRecorder(nullptr);
 }
 
 }  // namespace templates

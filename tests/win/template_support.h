@@ -59,12 +59,14 @@ std::unique_ptr<CSkinnedPage> MakePage(const Texts& texts, bool locked, CWnd* pa
 void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent);
 
 // A hidden top-level window that parents the pages and owns the dialogs, as the main dialog does.
+// The boxes the pages show are recorded by title and answered with OK.
 class PageHost : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     CWnd parent;
+    std::vector<std::string> boxTitles;
 };
 
 }  // namespace templates

@@ -3,6 +3,7 @@
 // the registration that keeps a second editor out, the version text, the icon and Help.
 #include "app/ansi_text.h"
 #include "app/message_box.h"
+#include "app/ovasettings_app.h"
 #include "client/loaded_module.h"
 #include "tests/win/client_state.h"
 #include "tools/driver/driver.h"
@@ -64,15 +65,21 @@ void CALLBACK InspectThenCancel(HWND, UINT, UINT_PTR timer, DWORD) {
 
 class MainDialog : public ::testing::Test {
 protected:
+    // The pages read the client's registry through the application's library handle, on a client
+    // that has what every page reads.
     void SetUp() override {
-        ASSERT_TRUE(Ovasim("reset --english"));
+        ASSERT_TRUE(Ovasim("reset --english --demo"));
+        app.m_hClient = QTV_CLI_initialize();
         SetMessageBoxRecorder(
             [this](HWND owner, const std::string&, const std::string& title, UINT) {
                 boxes.push_back({owner, title});
                 return IDOK;
             });
     }
-    void TearDown() override { SetMessageBoxRecorder(nullptr); }
+    void TearDown() override {
+        SetMessageBoxRecorder(nullptr);
+        QTV_CLI_terminate(app.m_hClient);
+    }
 
     bool Run(std::function<void(COvaSettingsDlg&)> inspect = nullptr) {
         COvaSettingsDlg dialog;
@@ -111,6 +118,7 @@ protected:
     }
 
     std::vector<Box> boxes;
+    COvaSettingsApp app;
 };
 
 // In either language: the client's text module holds every interface text in both.
