@@ -137,7 +137,7 @@ TEST_F(EditorStart, OpensWithoutABoxOnTheDemoClientAndWithOnlyThePagesBoxesOnABa
     struct Case {
         const char* reset;
         std::vector<std::string> boxes;
-    } cases[] = {{"reset --demo", {}}, {"reset --english", {"Error - (8091)"}}};
+    } cases[] = {{"reset --demo", {}}, {"reset --english", {"Error - (8091)", "Error - (8106)"}}};
     for (const Case& c : cases) {
         ASSERT_TRUE(e2e::Ovasim(c.reset));
         if (!c.boxes.empty()) {
