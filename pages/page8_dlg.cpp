@@ -43,12 +43,6 @@ bool ReadServiceDword(const char* name, int* value) {
     return true;
 }
 
-// A stored profile is a full path; the list shows file names.
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 }  // namespace
 
 CPage8Dlg::CPage8Dlg()
@@ -124,8 +118,8 @@ void CPage8Dlg::FillLists() {
 // A stored profile or card that is no longer listed stays unselected, without a word.
 void CPage8Dlg::SelectStoredValues() {
     if (m_nUserNotice == 1) CheckDlgButton(IDC_CHECK_SWITCH_NOTICE, BST_CHECKED);
-    SelectStoredName(m_comboWiredProfile, FileNameOf(m_strWireProfile));
-    SelectStoredName(m_comboWirelessProfile, FileNameOf(m_strWirelessProfile));
+    SelectStoredName(m_comboWiredProfile, StoredProfileName(m_strWireProfile));
+    SelectStoredName(m_comboWirelessProfile, StoredProfileName(m_strWirelessProfile));
     SelectStoredName(m_comboWiredCard, m_strWireCard);
     SelectStoredName(m_comboWirelessCard, m_strWirelessCard);
 }

@@ -5,6 +5,7 @@
 #include "store/registry_schema.h"
 #include "store/startup_shortcuts.h"
 #include "ui/captions.h"
+#include "ui/stored_selection.h"
 
 namespace {
 
@@ -29,15 +30,10 @@ constexpr Caption kCaptions[] = {
 constexpr int kChoiceControls[] = {IDC_RADIO_STARTUP_WIRED, IDC_RADIO_STARTUP_WIRELESS,
                                    IDC_COMBO_STARTUP_WIRED, IDC_COMBO_STARTUP_WIRELESS};
 
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A single profile is the choice whatever its name; among several, the one named exactly
 // (ignoring case) is found by the lists' own prefix search.
 void SelectStoredProfile(CComboBox& list, const std::string& path) {
-    const std::string name = FileNameOf(path);
+    const std::string name = StoredProfileName(path);
     const int count = list.GetCount();
     if (count == 1) {
         list.SetCurSel(0);

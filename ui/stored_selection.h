@@ -8,6 +8,13 @@
 
 #include <string>
 
+// A stored profile is a full path, and the lists show file names: the part after the last
+// backslash (the whole text when it has none).
+inline std::string StoredProfileName(const std::string& path) {
+    const std::string::size_type slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // Selects the entry for STORED in LIST; the index, or CB_ERR when no entry begins with it (the
 // selection then stays as it was). An empty text selects nothing.
 inline int SelectStoredName(CComboBox& list, const std::string& stored) {
