@@ -5,8 +5,19 @@
 
 #include <cstring>
 
+namespace {
+
+// A process without the application object (a test program that makes none) has no library
+// handle to read with: every read fails, and the callers keep their defaults.
+bool HasApplicationObject() {
+    return GetOvaSettingsApp() != nullptr;
+}
+
+}  // namespace
+
 bool ReadMachineText(const char* keyPath, const char* valueName, char* destination,
                      size_t destinationSize) {
+    if (!HasApplicationObject()) return false;
     char data[kMachineTextSize] = {};
     char error[kQtvErrorSize] = {};
     DWORD type = REG_SZ;
@@ -24,6 +35,7 @@ bool ReadMachineText(const char* keyPath, const char* valueName, char* destinati
 }
 
 bool ReadMachineDword(const char* keyPath, const char* valueName, DWORD* cell) {
+    if (!HasApplicationObject()) return false;
     char error[kQtvErrorSize] = {};
     DWORD type = REG_DWORD;
     DWORD size = sizeof(DWORD);

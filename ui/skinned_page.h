@@ -41,8 +41,12 @@ protected:
     // non-zero, and an id without a control is passed over.
     template <std::size_t N>
     void DisableWhenLocked(int locked, const int (&ids)[N]) {
-        if (!locked) return;
-        for (int id : ids) ::EnableWindow(::GetDlgItem(m_hWnd, id), FALSE);
+        if (locked) EnableControls(ids, false);
+    }
+    // Enables or disables the controls IDS together; an id without a control is passed over.
+    template <std::size_t N>
+    void EnableControls(const int (&ids)[N], bool enable) {
+        for (int id : ids) ::EnableWindow(::GetDlgItem(m_hWnd, id), enable ? TRUE : FALSE);
     }
 
     // The logo for the page's resolution; a missing picture leaves the page without one.

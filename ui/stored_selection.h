@@ -6,6 +6,7 @@
 
 #include "afx/afxwin.h"
 
+#include <cstddef>
 #include <string>
 
 // Selects the entry for STORED in LIST; the index, or CB_ERR when no entry begins with it (the
@@ -13,4 +14,11 @@
 inline int SelectStoredName(CComboBox& list, const std::string& stored) {
     if (stored.empty()) return CB_ERR;
     return list.SelectString(0, stored.c_str());
+}
+
+// Selects the entry for a stored profile PATH in LIST, which shows profile file names: the path
+// is reduced to the part after its last backslash (all of it when it has none) first.
+inline int SelectStoredProfile(CComboBox& list, const std::string& path) {
+    const std::size_t slash = path.find_last_of('\\');
+    return SelectStoredName(list, slash == std::string::npos ? path : path.substr(slash + 1));
 }
