@@ -124,12 +124,18 @@ TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMut
         UnhookWindowsHookEx(g_hook);
 
         EXPECT_TRUE(titles.empty());
+        // in between, the pages read the client's registry with the same handle
         auto journal = NewJournal();
-        ASSERT_EQ(journal.size(), 2u) << closeWith;
-        EXPECT_EQ(journal[0].operation, "initialize");
-        EXPECT_EQ(journal[1].operation, "terminate");
-        EXPECT_EQ(journal[1].handle, journal[0].handle);
-        EXPECT_EQ(journal[1].result, 0);
+        ASSERT_GE(journal.size(), 2u) << closeWith;
+        EXPECT_EQ(journal.front().operation, "initialize");
+        EXPECT_EQ(journal.back().operation, "terminate");
+        EXPECT_EQ(journal.back().result, 0);
+        int terminated = 0;
+        for (const auto& line : journal) {
+            EXPECT_EQ(line.handle, journal.front().handle) << line.operation;
+            terminated += line.operation == "terminate" ? 1 : 0;
+        }
+        EXPECT_EQ(terminated, 1) << "released once";
         EXPECT_GT(journal[0].handle, 0xFFFFFFFFull) << "the handle is kept in 64 bits";
         EXPECT_TRUE(WinsockEnded());
         HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
