@@ -3,6 +3,8 @@
 #pragma once
 
 #include "res/resource.h"
+#include "store/nics_info.h"
+#include "store/profile_catalogue.h"
 #include "ui/skinned_page.h"
 
 #include <string>
@@ -23,6 +25,10 @@ public:
 
     CPage6Dlg();
 
+    // Loads what the client stored for the logon, but only while Windows names the client's
+    // logon module as its logon DLL; a value that cannot be read keeps its member as it was.
+    void LoadGinaSettings();
+
     std::string m_strUseOvaGina;         // "1": authentication at logon is on
     std::string m_strNicName;            // display name of the chosen card
     std::string m_strNicType;            // its kind: "wired" or "ndis"
@@ -31,6 +37,27 @@ public:
     std::string m_strProfilePathName;    // full path of the chosen profile file
     std::string m_strAuthTimeout = "7";  // seconds the logon waits, as text
 
+    // The lists made once at program start, not owned; null in a process that made none.
+    const NicsInfo* m_pNicsInfo;
+    const ProfilesInfo* m_pProfilesInfo;
+
+    // Controls.
+    CComboBox m_cardList;     // 1057: the cards' display names, in the card list's order
+    CComboBox m_profileList;  // 1059: profile names
+
 protected:
     void InitializeValues() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    const MessageMap* GetMessageMap() const override;
+
+private:
+    void FillAndLoad();
+    void ShowStoredChoice();
+    // The profiles of KIND ("ndis" or "wired"); every profile for any other kind.
+    void FillProfileList(const std::string& kind);
+    // The card, profile and wait-time groups, which follow the main switch.
+    void EnableSwitchedGroups(bool enable);
+
+    void OnUseLogonClicked();
+    void OnCardChosen();
 };

@@ -118,8 +118,8 @@ void CPage8Dlg::FillLists() {
 // A stored profile or card that is no longer listed stays unselected, without a word.
 void CPage8Dlg::SelectStoredValues() {
     if (m_nUserNotice == 1) CheckDlgButton(IDC_CHECK_SWITCH_NOTICE, BST_CHECKED);
-    SelectStoredName(m_comboWiredProfile, StoredProfileName(m_strWireProfile));
-    SelectStoredName(m_comboWirelessProfile, StoredProfileName(m_strWirelessProfile));
+    SelectStoredProfile(m_comboWiredProfile, m_strWireProfile);
+    SelectStoredProfile(m_comboWirelessProfile, m_strWirelessProfile);
     SelectStoredName(m_comboWiredCard, m_strWireCard);
     SelectStoredName(m_comboWirelessCard, m_strWirelessCard);
 }

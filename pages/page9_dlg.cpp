@@ -32,7 +32,7 @@ constexpr int kChoiceControls[] = {IDC_RADIO_STARTUP_WIRED, IDC_RADIO_STARTUP_WI
 
 // A single profile is the choice whatever its name; among several, the one named exactly
 // (ignoring case) is found by the lists' own prefix search.
-void SelectStoredProfile(CComboBox& list, const std::string& path) {
+void SelectStartUpProfile(CComboBox& list, const std::string& path) {
     const std::string name = StoredProfileName(path);
     const int count = list.GetCount();
     if (count == 1) {
@@ -119,10 +119,10 @@ void CPage9Dlg::LoadFromRegistry() {
         return;
     }
     if (lstrcmpiA(driver.c_str(), "wired") == 0) {
-        SelectStoredProfile(m_comboWired, profile);
+        SelectStartUpProfile(m_comboWired, profile);
         ChooseKind(true);
     } else if (lstrcmpiA(driver.c_str(), "ndis") == 0) {
-        SelectStoredProfile(m_comboWireless, profile);
+        SelectStartUpProfile(m_comboWireless, profile);
         ChooseKind(false);
     } else {
         ShowErrorText(kMsgUnknownDriver);
@@ -147,7 +147,7 @@ void CPage9Dlg::LoadFromShortcut() {
     const std::string& target = shortcut.target;
     // the short 8.3 target keeps ".wcf" only in the letter case it was made with
     const bool wireless = target.size() >= 4 && target.compare(target.size() - 4, 4, ".wcf") == 0;
-    SelectStoredProfile(wireless ? m_comboWireless : m_comboWired, target);
+    SelectStartUpProfile(wireless ? m_comboWireless : m_comboWired, target);
     ChooseKind(!wireless);
 }
 

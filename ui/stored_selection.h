@@ -21,3 +21,9 @@ inline int SelectStoredName(CComboBox& list, const std::string& stored) {
     if (stored.empty()) return CB_ERR;
     return list.SelectString(0, stored.c_str());
 }
+
+// Selects the entry for a stored profile PATH in LIST, which shows profile file names: the path
+// is reduced to the part after its last backslash (all of it when it has none) first.
+inline int SelectStoredProfile(CComboBox& list, const std::string& path) {
+    return SelectStoredName(list, StoredProfileName(path));
+}

@@ -77,7 +77,7 @@ void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent) {
             for (HWND control : Controls(page->m_hWnd)) {
                 if (!IsWindowEnabled(control)) disabled.insert(GetDlgCtrlID(control));
             }
-            EXPECT_EQ(disabled, locked ? p.locked : std::set<int>{});
+            EXPECT_EQ(disabled, locked ? p.locked : p.unlockedDisabled);
         }
     }
 }

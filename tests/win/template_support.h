@@ -39,6 +39,7 @@ struct PageCase {
     std::set<int> locked;  // disabled when the page is locked
     std::set<int> skinned;
     std::function<std::unique_ptr<CSkinnedPage>(const Texts&, bool locked, CWnd*)> make;
+    std::set<int> unlockedDisabled = {};  // disabled by the page's own rules on a bare client
 };
 
 template <class Page>
@@ -55,7 +56,7 @@ std::unique_ptr<CSkinnedPage> MakePage(const Texts& texts, bool locked, CWnd* pa
 
 // Each page, locked where it can be and not, is made hidden under parent, with its texts on their
 // controls, exactly its skinned controls drawn so, and exactly its editing controls disabled when
-// locked.
+// locked (and exactly its own disabled ones when not).
 void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent);
 
 // A hidden top-level window that parents the pages and owns the dialogs, as the main dialog does.

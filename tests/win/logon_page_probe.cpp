@@ -1,0 +1,26 @@
+// Opens the Windows logon page as the program would on the system it runs on and answers what
+// the page shows as its exit code, so that a test can run it under another of Wine's Windows
+// versions (Wine fixes a program's version when the program starts).
+#include "app/ovasettings_app.h"
+#include "app/windows_version.h"
+#include "pages/page6_dlg.h"
+
+// 0x400 once the page is made, then bit 0 the NT family, bit 1 checkbox 1055 ticked and bits 2
+// to 9 controls 1055 to 1062 enabled.
+int main() {
+    COvaSettingsApp app;
+    app.m_hClient = QTV_CLI_initialize();
+    CWnd parent;
+    parent.Attach(CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
+                                  nullptr, nullptr));
+    CPage6Dlg page;
+    if (!page.Create(CPage6Dlg::IDD, &parent)) return 1;
+    int answer = 0x400 | (IsNtFamily() ? 1 : 0);
+    if (page.IsDlgButtonChecked(1055) == BST_CHECKED) answer |= 2;
+    for (int id = 1055; id <= 1062; ++id)
+        if (::IsWindowEnabled(::GetDlgItem(page.m_hWnd, id))) answer |= 4 << (id - 1055);
+    page.DestroyWindow();
+    DestroyWindow(parent.Detach());
+    QTV_CLI_terminate(app.m_hClient);
+    return answer;
+}
