@@ -3,6 +3,7 @@
 // the registration that keeps a second editor out, the version text, the icon and Help.
 #include "app/ansi_text.h"
 #include "app/message_box.h"
+#include "app/ovasettings_app.h"
 #include "client/loaded_module.h"
 #include "tests/win/client_state.h"
 #include "tools/driver/driver.h"
@@ -66,13 +67,18 @@ class MainDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(Ovasim("reset --english"));
+        // the default card page enumerates the cards through the application's handle
+        app.m_hClient = QTV_CLI_initialize();
         SetMessageBoxRecorder(
             [this](HWND owner, const std::string&, const std::string& title, UINT) {
                 boxes.push_back({owner, title});
                 return IDOK;
             });
     }
-    void TearDown() override { SetMessageBoxRecorder(nullptr); }
+    void TearDown() override {
+        SetMessageBoxRecorder(nullptr);
+        QTV_CLI_terminate(app.m_hClient);
+    }
 
     bool Run(std::function<void(COvaSettingsDlg&)> inspect = nullptr) {
         COvaSettingsDlg dialog;
@@ -110,6 +116,7 @@ protected:
         return titles;
     }
 
+    COvaSettingsApp app;
     std::vector<Box> boxes;
 };
 
