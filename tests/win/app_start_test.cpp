@@ -124,12 +124,15 @@ TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMut
         UnhookWindowsHookEx(g_hook);
 
         EXPECT_TRUE(titles.empty());
+        // the default card page enumerates the cards once through the application's handle
         auto journal = NewJournal();
-        ASSERT_EQ(journal.size(), 2u) << closeWith;
+        ASSERT_EQ(journal.size(), 3u) << closeWith;
         EXPECT_EQ(journal[0].operation, "initialize");
-        EXPECT_EQ(journal[1].operation, "terminate");
+        EXPECT_EQ(journal[1].operation, "enum_card");
+        EXPECT_EQ(journal[2].operation, "terminate");
         EXPECT_EQ(journal[1].handle, journal[0].handle);
-        EXPECT_EQ(journal[1].result, 0);
+        EXPECT_EQ(journal[2].handle, journal[0].handle);
+        EXPECT_EQ(journal[2].result, 0);
         EXPECT_GT(journal[0].handle, 0xFFFFFFFFull) << "the handle is kept in 64 bits";
         EXPECT_TRUE(WinsockEnded());
         HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
