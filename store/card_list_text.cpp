@@ -63,3 +63,9 @@ std::vector<RawCardEntry> SplitCardListByCharacter(const std::string& text) {
     }
     return entries;
 }
+
+const std::string& NdisNameTable::operator[](int index) const {
+    static const std::string kNoCard;
+    const auto position = static_cast<unsigned>(index);
+    return position < m_names.size() ? m_names[position] : kNoCard;
+}

@@ -27,3 +27,18 @@ struct RawCardEntry {
     std::string flag;
 };
 std::vector<RawCardEntry> SplitCardListByCharacter(const std::string& text);
+
+// The NDIS names of the cards a drop-down list shows, entry i for line i. It grows with the
+// cards, so a machine with many cards of one kind still offers every one of them; a line the
+// table holds no entry for (no selection, or a list left from an earlier enumeration that found
+// more cards) answers an empty name instead of reading past the table.
+class NdisNameTable {
+public:
+    const std::string& operator[](int index) const;
+    int Count() const { return static_cast<int>(m_names.size()); }
+    void Clear() { m_names.clear(); }
+    void Add(const std::string& ndisName) { m_names.push_back(ndisName); }
+
+private:
+    std::vector<std::string> m_names;
+};

@@ -1,12 +1,10 @@
 #include "store/nics_info.h"
 
-#include "app/diagnostic_log.h"
 #include "app/message_text.h"
 #include "app/timeline.h"
 #include "app/winsock_seam.h"
+#include "store/card_enumeration.h"
 
-#include <cstdio>
-#include <cstring>
 #include <new>
 
 namespace {
@@ -38,27 +36,16 @@ bool NicsInfo::GetNicListFromOvantaQTV() {
         ShowErrorText(kMsgNoLibraryHandle);
         return false;
     }
-    char list[kQtvCardListSize] = {};
-    char error[kQtvErrorSize] = {};
-    DWORD size = kQtvCardListSize;
-    const int result = QTV_CLI_enum_card(m_hLibrary, list, &size, error);
-    if (result != 0) {
-        char line[260] = {};
-        std::snprintf(line, sizeof line,
-                      "NicsInfo::GetNicListFromOvantaQTV() : QTV_CLI_enum_card() is failed. "
-                      "nResult = %d, error = %s",
-                      result, error);
-        WriteLog(line);
+    const CardEnumeration cards = EnumerateCards(m_hLibrary, "NicsInfo::GetNicListFromOvantaQTV()");
+    if (cards.result != 0) {
         ShowErrorText(kMsgEnumerationFailed);
         return false;
     }
-    if (size == 0 || list[0] == '\0') {
+    if (cards.size == 0 || cards.text.empty()) {
         ShowErrorText(kMsgNoCards);
         return false;
     }
-    // the answer ends at its zero, and never past the last byte of the buffer
-    for (NicEntry& card : ParseCardList(std::string(list, strnlen(list, sizeof list - 1))))
-        m_list.push_back(std::move(card));
+    for (NicEntry& card : ParseCardList(cards.text)) m_list.push_back(std::move(card));
     return !m_list.empty();
 }
 

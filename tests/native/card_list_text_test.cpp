@@ -44,4 +44,15 @@ TEST(CardList, SingleCharacterSplitReadsTheFieldsOfEachEntry) {
     EXPECT_TRUE(SplitCardListByCharacter("#A||B||1##").empty());
 }
 
+// Every card has its entry, however many there are; a line without one reads as no card.
+TEST(CardList, NdisNameTableAnswersAnEmptyNameOutsideItsEntries) {
+    NdisNameTable table;
+    for (int i = 0; i < 12; ++i) table.Add("N" + std::to_string(i));
+    EXPECT_EQ(table[11], "N11");
+    for (int outside : {-1, 12, 1 << 30}) EXPECT_EQ(table[outside], "") << outside;
+    table.Clear();
+    EXPECT_EQ(table.Count(), 0);
+    EXPECT_EQ(table[0], "");
+}
+
 }  // namespace

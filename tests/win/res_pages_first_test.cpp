@@ -1,6 +1,7 @@
 // The start list, auto-connect, default card and general options pages and the start entry and
 // advanced settings dialogs: the interface texts on the right controls, what a locked page
 // disables, the skin, and the dialogs' own behaviour.
+#include "app/ovasettings_app.h"
 #include "pages/auto_start_dlg.h"
 #include "pages/details_dlg.h"
 #include "pages/page1_dlg.h"
@@ -12,12 +13,24 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace templates;
+
+// Both defaults switched on, so that only the lock disables the lists (an unticked box disables
+// its list as well).
+std::unique_ptr<CSkinnedPage> MakeDefaultCardPage(const Texts& texts, bool locked, CWnd* parent) {
+    auto page = std::make_unique<CPage3Dlg>();
+    page->SetInterfaceTexts(texts.data());
+    page->m_bLocked = locked;
+    page->m_bDefaultWireless = page->m_bDefaultWired = 1;
+    if (!page->Create(CPage3Dlg::IDD, parent)) return nullptr;
+    return page;
+}
 
 const std::vector<PageCase> kPages = {
     {{"213", "214", "216", "217", "218", "208", "209", "210", "211", "212"},
@@ -30,7 +43,7 @@ const std::vector<PageCase> kPages = {
      {{1021, "221"}, {1022, "222"}},
      {1021, 1022, 1014, 1015},
      {1021, 1022},
-     MakePage<CPage3Dlg>},
+     MakeDefaultCardPage},
     {{"223", "258", "225", "226", "227", "228", "236", "237", "238", "240", "270", "271", "272",
       "280"},
      {{1024, "223"},
@@ -48,7 +61,20 @@ const std::vector<PageCase> kPages = {
      MakePage<CPage4Dlg>},
 };
 
-class PagesFirst : public PageHost {};
+// The default card page enumerates the cards through the application's library handle.
+class PagesFirst : public PageHost {
+protected:
+    void SetUp() override {
+        PageHost::SetUp();
+        app.m_hClient = QTV_CLI_initialize();
+    }
+    void TearDown() override {
+        QTV_CLI_terminate(app.m_hClient);
+        PageHost::TearDown();
+    }
+
+    COvaSettingsApp app;
+};
 
 TEST_F(PagesFirst, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
     ExpectPages(kPages, &parent);
