@@ -2,14 +2,15 @@
 // Windows names the client's logon module, the lists come from the card list and the profile
 // catalogue made once at start, and the groups follow the main switch and the chosen card.
 #include "app/message_box.h"
-#include "app/ovasettings_app.h"
 #include "pages/page6_dlg.h"
 #include "sim/common/sim_state.h"
+#include "store/nics_info.h"
+#include "store/profile_catalogue.h"
+#include "tests/win/client_state.h"
 #include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <memory>
 #include <optional>
@@ -19,6 +20,8 @@
 
 namespace {
 
+using namespace templates;
+
 constexpr char kGinaKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina";
 constexpr char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 constexpr char kProbeVersionKey[] = "Software\\Wine\\AppDefaults\\logon_page_probe.exe";
@@ -26,106 +29,49 @@ constexpr char kCards[] = "W1||Wired One||0##R1||Radio One||1##W2||Wired Two||0#
 const std::vector<std::string> kCardNames = {"Wired One", "Radio One", "Wired Two"};
 const std::set<int> kEveryControl = {1055, 1056, 1057, 1058, 1059, 1060, 1061, 1062};
 
-void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text) {
-    sim::RegKey k;
-    k.Create(root, key, KEY_SET_VALUE);
-    if (!text) {
-        RegDeleteValueA(k.get(), name);
-        return;
-    }
-    RegSetValueExA(k.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text->c_str()),
-                   static_cast<DWORD>(text->size() + 1));
-}
-
-// Text values as they were, put back when the object goes; a key that did not exist goes again.
-class SavedTexts {
-public:
-    SavedTexts(HKEY root, const char* key, std::vector<const char*> names)
-        : root_(root), key_(key) {
-        sim::RegKey k;
-        existed_ = k.Open(root, key, KEY_READ) == ERROR_SUCCESS;
-        for (const char* name : names) saved_.push_back({name, sim::ReadText(root, key, name)});
-    }
-    ~SavedTexts() {
-        if (!existed_) {
-            RegDeleteTreeA(root_, key_);
-            return;
-        }
-        for (const auto& [name, text] : saved_) SetText(root_, key_, name, text);
-    }
-
-private:
-    HKEY root_;
-    const char* key_;
-    bool existed_;
-    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
-};
-
-std::vector<std::string> Entries(const CComboBox& list) {
-    std::vector<std::string> entries(list.GetCount());
-    for (int i = 0; i < list.GetCount(); ++i) list.GetLBText(i, entries[i]);
-    return entries;
-}
 std::set<int> Enabled(HWND page) {
     std::set<int> enabled;
     for (int id : kEveryControl)
-        if (IsWindowEnabled(GetDlgItem(page, id))) enabled.insert(id);
+        if (templates::Enabled(page, id)) enabled.insert(id);
     return enabled;
 }
 // What the user does: the control changes, then its notification reaches the page.
 void Tick(HWND page, bool ticked) {
     CheckDlgButton(page, 1055, ticked ? BST_CHECKED : BST_UNCHECKED);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1055, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(page, 1055)));
+    Notify(page, 1055, BN_CLICKED);
 }
 void ChooseCard(HWND page, int index) {
     SendDlgItemMessageA(page, 1057, CB_SETCURSEL, index, 0);
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(1057, CBN_SELENDOK),
-                 reinterpret_cast<LPARAM>(GetDlgItem(page, 1057)));
+    Notify(page, 1057, CBN_SELENDOK);
 }
 
 // The profile files and the cards are set before the process makes its two lists, which it does
-// once; the folders go back as they were at once, the registry when the suite ends.
-class WindowsLogonPage : public templates::PageHost {
+// once; the folders go back as they were at once, and what the suite stored goes when it ends.
+class WindowsLogonPage : public PageHost {
 protected:
     static void SetUpTestSuite() {
-        saved = std::make_unique<Saved>();
         SetMessageBoxRecorder(
             [](HWND, const std::string&, const std::string&, UINT) { return IDOK; });
-        SetText(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "Cards", kCards);
-        const std::string common = GetProfileFolder();
-        const std::string user = GetUserProfileFolder() + "\\logon-test.pcf";
-        MoveFileExA(common.c_str(), (common + ".kept").c_str(), MOVEFILE_REPLACE_EXISTING);
-        SHCreateDirectoryExA(nullptr, common.c_str(), nullptr);
-        const std::vector<std::string> files = {common + "\\campus.wcf", common + "\\office.pcf",
-                                                common + "\\lab.hcf", common + "\\vpn.kpf", user};
-        for (const std::string& file : files)
-            CloseHandle(
-                CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        testing_client::SetFixtureText("Cards", kCards);
+        EmptyProfileFolders folders;
+        for (const char* name : {"campus.wcf", "office.pcf", "lab.hcf", "vpn.kpf"})
+            Put(folders.common, name);
+        Put(folders.user, "logon-test.pcf");
         ASSERT_EQ(MakeProcessNicsInfo()->GetNicCount(), 3);
         ASSERT_EQ(MakeProcessProfilesInfo()->entries().size(), 3u);
-        for (const std::string& file : files) DeleteFileA(file.c_str());
-        RemoveDirectoryA(common.c_str());
-        MoveFileExA((common + ".kept").c_str(), common.c_str(), 0);
-        app = std::make_unique<COvaSettingsApp>();
-        app->m_hClient = QTV_CLI_initialize();
     }
     static void TearDownTestSuite() {
-        QTV_CLI_terminate(app->m_hClient);
-        app.reset();
-        SetMessageBoxRecorder(nullptr);
-        saved.reset();
+        testing_client::ClearFixtures();
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGinaKey);
+        SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", std::nullopt);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kProbeVersionKey);
     }
     void SetUp() override {
         PageHost::SetUp();
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGinaKey);
         SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", std::nullopt);
-        SetMessageBoxRecorder([this](HWND, const std::string&, const std::string& title, UINT) {
-            titles.push_back(title);
-            return IDOK;
-        });
     }
-    static void StoreLogon(std::optional<std::string> gina, const std::string& use) {
+    static void StoreLogon(const std::optional<std::string>& gina, const std::string& use) {
         SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", gina);
         SetText(HKEY_LOCAL_MACHINE, kGinaKey, "UseOvaGina", use);
     }
@@ -134,20 +80,6 @@ protected:
         EXPECT_TRUE(page->Create(CPage6Dlg::IDD, &parent));
         return page;
     }
-
-    static inline std::unique_ptr<COvaSettingsApp> app;
-    // What the suite changes in the registry, put back when it ends.
-    struct Saved {
-        SavedTexts cards{HKEY_LOCAL_MACHINE, sim::kSimulatorKey, {"Cards"}};
-        SavedTexts logon{
-            HKEY_LOCAL_MACHINE,
-            kGinaKey,
-            {"UseOvaGina", "AuthTimeout", "NicName", "NdisName", "NicType", "ProfilePathName"}};
-        SavedTexts gina{HKEY_LOCAL_MACHINE, kWinlogonKey, {"GinaDLL"}};
-        SavedTexts version{HKEY_CURRENT_USER, kProbeVersionKey, {"Version"}};
-    };
-    static inline std::unique_ptr<Saved> saved;
-    std::vector<std::string> titles;
 };
 
 // What the page shows of the stored logon settings.
@@ -188,14 +120,12 @@ TEST_F(WindowsLogonPage, StoredSettingsComeBackOnlyWhileWindowsNamesTheClientsMo
         SetText(HKEY_LOCAL_MACHINE, kGinaKey, "AuthTimeout", "12");
         const auto page = Open();
         const HWND p = page->m_hWnd;
-        EXPECT_EQ(IsDlgButtonChecked(p, 1055) == BST_CHECKED, shown.ticked);
-        EXPECT_EQ(Entries(page->m_cardList), kCardNames);
+        EXPECT_EQ(Ticked(p, 1055), shown.ticked);
+        EXPECT_EQ(Lines(p, 1057), kCardNames);
         EXPECT_EQ(page->m_cardList.GetCurSel(), shown.card);
-        EXPECT_EQ(Entries(page->m_profileList), shown.profiles) << "no user-folder or .kpf file";
+        EXPECT_EQ(Lines(p, 1059), shown.profiles) << "no user-folder or .kpf file";
         EXPECT_EQ(page->m_profileList.GetCurSel(), shown.profile);
-        std::string wait;
-        page->GetDlgItemText(1062, wait);
-        EXPECT_EQ(wait, shown.wait);
+        EXPECT_EQ(Text(p, 1062), shown.wait);
         EXPECT_EQ(Enabled(p), shown.enabled);
     }
 }
@@ -205,13 +135,13 @@ TEST_F(WindowsLogonPage, ChoosingACardRefillsTheProfilesOfItsKindWithNoneSelecte
     SetText(HKEY_LOCAL_MACHINE, kGinaKey, "ProfilePathName", "campus.wcf");
     const auto page = Open();
     ChooseCard(page->m_hWnd, 2);
-    EXPECT_EQ(Entries(page->m_profileList), (std::vector<std::string>{"office.pcf", "lab.hcf"}));
+    EXPECT_EQ(Lines(page->m_hWnd, 1059), (std::vector<std::string>{"office.pcf", "lab.hcf"}));
     EXPECT_EQ(page->m_profileList.GetCurSel(), -1);
     EXPECT_EQ(page->m_strNicName + "/" + page->m_strNicType + "/" + page->m_strNdisName,
               "Wired Two/wired/W2");
     ChooseCard(page->m_hWnd, 1);
-    EXPECT_EQ(Entries(page->m_profileList), std::vector<std::string>{"campus.wcf"});
-    EXPECT_TRUE(titles.empty());
+    EXPECT_EQ(Lines(page->m_hWnd, 1059), std::vector<std::string>{"campus.wcf"});
+    EXPECT_TRUE(boxTitles.empty());
 }
 
 TEST_F(WindowsLogonPage, TheGroupsFollowTheMainSwitchAndAChosenCardThatTheCardListHolds) {
@@ -230,15 +160,15 @@ TEST_F(WindowsLogonPage, TheGroupsFollowTheMainSwitchAndAChosenCardThatTheCardLi
     SendDlgItemMessageA(p, 1057, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Gone"));
     ChooseCard(p, 3);
     EXPECT_EQ(Enabled(p), (std::set<int>{1055, 1056, 1057}));
-    ASSERT_EQ(titles.size(), 1u);
-    EXPECT_EQ(titles[0].substr(titles[0].size() - 6), "(8087)");
+    ASSERT_EQ(boxTitles.size(), 1u);
+    EXPECT_EQ(boxTitles[0].substr(boxTitles[0].size() - 6), "(8087)");
 }
 
 TEST_F(WindowsLogonPage, CardsChangedAfterTheStartAreNotOffered) {
-    SetText(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "Cards", "N||New Card||1##");
+    testing_client::SetFixtureText("Cards", "N||New Card||1##");
     ASSERT_EQ(NicsInfo().GetNicCount(), 1) << "a new enumeration sees the change";
-    EXPECT_EQ(Entries(Open()->m_cardList), kCardNames);
-    SetText(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "Cards", kCards);
+    EXPECT_EQ(Lines(Open()->m_hWnd, 1057), kCardNames);
+    testing_client::SetFixtureText("Cards", kCards);
 }
 
 TEST_F(WindowsLogonPage, AProcessWithoutTheListsOffersNoCardAndNoProfile) {
@@ -247,8 +177,8 @@ TEST_F(WindowsLogonPage, AProcessWithoutTheListsOffersNoCardAndNoProfile) {
     page.m_pNicsInfo = nullptr;
     page.m_pProfilesInfo = nullptr;
     ASSERT_TRUE(page.Create(CPage6Dlg::IDD, &parent));
-    EXPECT_TRUE(Entries(page.m_cardList).empty());
-    EXPECT_EQ(Entries(page.m_profileList), std::vector<std::string>{""});
+    EXPECT_TRUE(Lines(page.m_hWnd, 1057).empty());
+    EXPECT_EQ(Lines(page.m_hWnd, 1059), std::vector<std::string>{""});
     ChooseCard(page.m_hWnd, 0);  // there is nothing to choose
 }
 

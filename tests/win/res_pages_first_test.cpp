@@ -1,7 +1,6 @@
 // The start list, auto-connect, default card and general options pages and the start entry and
 // advanced settings dialogs: the interface texts on the right controls, what a locked page
 // disables, the skin, and the dialogs' own behaviour.
-#include "app/ovasettings_app.h"
 #include "pages/auto_start_dlg.h"
 #include "pages/details_dlg.h"
 #include "pages/page1_dlg.h"
@@ -61,20 +60,7 @@ const std::vector<PageCase> kPages = {
      MakePage<CPage4Dlg>},
 };
 
-// The default card page enumerates the cards through the application's library handle.
-class PagesFirst : public PageHost {
-protected:
-    void SetUp() override {
-        PageHost::SetUp();
-        app.m_hClient = QTV_CLI_initialize();
-    }
-    void TearDown() override {
-        QTV_CLI_terminate(app.m_hClient);
-        PageHost::TearDown();
-    }
-
-    COvaSettingsApp app;
-};
+using PagesFirst = PageHost;
 
 TEST_F(PagesFirst, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
     ExpectPages(kPages, &parent);

@@ -5,17 +5,17 @@
 #include "store/nics_info.h"
 #include "store/profile_catalogue.h"
 #include "tests/win/client_state.h"
+#include "tests/win/template_support.h"
 
 #include <gtest/gtest.h>
 #include <winsock2.h>
-#include <shellapi.h>
-#include <shlobj.h>
 
 #include <string>
 #include <vector>
 
 namespace {
 
+using templates::Put;
 using testing_client::SetFixtureDword;
 using testing_client::SetFixtureText;
 
@@ -66,10 +66,7 @@ TEST_F(CardList, TwoCardsComeBackInEnumerationOrderWithTheirKindsThroughAHandleO
 }
 
 TEST_F(CardList, EachFailureShowsItsMessageAndLeavesTheListEmpty) {
-    char appData[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
-    const std::string log = std::string(appData) + "\\Ovanta\\OvaSettings.log";
-    DeleteFileA(log.c_str());
+    const std::string log = templates::EmptyLog();
 
     SetFixtureDword("EnumCardResult", 5);
     EXPECT_EQ(NicsInfo().GetNicCount(), 0);
@@ -94,37 +91,14 @@ TEST_F(CardList, EachFailureShowsItsMessageAndLeavesTheListEmpty) {
 // Each test finds both profile folders empty; what they held before comes back afterwards.
 class ProfileFolders : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (const std::string& folder : {common, user}) {
-            MoveFileExA(folder.c_str(), (folder + ".kept").c_str(), MOVEFILE_REPLACE_EXISTING);
-            SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-        }
-    }
-    void TearDown() override {
-        for (const std::string& folder : {common, user}) {
-            SHFILEOPSTRUCTA removal = {};
-            std::string from = folder + '\0';  // the list ends with a second zero
-            removal.wFunc = FO_DELETE;
-            removal.pFrom = from.c_str();
-            removal.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-            SHFileOperationA(&removal);
-            MoveFileExA((folder + ".kept").c_str(), folder.c_str(), 0);
-        }
-    }
-    static void Put(const std::string& folder, const char* name) {
-        HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
-        CloseHandle(file);
-    }
     static std::vector<std::string> Names(const std::vector<ProfileEntry>& list) {
         std::vector<std::string> names;
         for (const ProfileEntry& entry : list) names.push_back(entry.name + "/" + entry.kind);
         return names;
     }
 
-    const std::string common = GetProfileFolder();
-    const std::string user = GetUserProfileFolder();
+    templates::EmptyProfileFolders folders;
+    const std::string &common = folders.common, &user = folders.user;
 };
 
 TEST_F(ProfileFolders, ASearchListsFilesByTheKindOfTheirExactExtensionAndNoDirectory) {

@@ -1,7 +1,12 @@
 #include "tests/win/template_support.h"
 
 #include "app/message_box.h"
+#include "sim/common/sim_state.h"
+#include "store/profile_catalogue.h"
 #include "tests/win/afx_test_support.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
 
 namespace templates {
 
@@ -82,6 +87,86 @@ void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent) {
     }
 }
 
+std::vector<std::string> Lines(HWND page, int combo) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < SendDlgItemMessageA(page, combo, CB_GETCOUNT, 0, 0); ++i) {
+        char line[260] = {};
+        SendDlgItemMessageA(page, combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(line));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string Text(HWND page, int id) {
+    char text[260] = {};
+    GetDlgItemTextA(page, id, text, sizeof text);
+    return text;
+}
+
+bool Enabled(HWND page, int id) {
+    return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
+}
+
+bool Ticked(HWND page, int id) {
+    return IsDlgButtonChecked(page, id) == BST_CHECKED;
+}
+
+void Notify(HWND page, int id, int code) {
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code),
+                 reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
+void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text) {
+    sim::RegKey k;
+    k.Create(root, key, KEY_SET_VALUE);
+    if (!text) {
+        RegDeleteValueA(k.get(), name);
+        return;
+    }
+    RegSetValueExA(k.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text->c_str()),
+                   static_cast<DWORD>(text->size() + 1));
+}
+
+void SetDword(HKEY root, const char* key, const char* name, DWORD value) {
+    RegSetKeyValueA(root, key, name, REG_DWORD, &value, sizeof value);
+}
+
+void Put(const std::string& folder, const std::string& name) {
+    HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << name;
+    CloseHandle(file);
+}
+
+std::string EmptyLog() {
+    char appData[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, FALSE);
+    CreateDirectoryA((std::string(appData) + "\\Ovanta").c_str(), nullptr);
+    const std::string log = std::string(appData) + "\\Ovanta\\OvaSettings.log";
+    DeleteFileA(log.c_str());
+    return log;
+}
+
+EmptyProfileFolders::EmptyProfileFolders()
+    : common(GetProfileFolder()), user(GetUserProfileFolder()) {
+    for (const std::string& folder : {common, user}) {
+        MoveFileExA(folder.c_str(), (folder + ".kept").c_str(), MOVEFILE_REPLACE_EXISTING);
+        SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    }
+}
+
+EmptyProfileFolders::~EmptyProfileFolders() {
+    for (const std::string& folder : {common, user}) {
+        SHFILEOPSTRUCTA removal = {};
+        const std::string from = folder + '\0';  // the list ends with a second zero
+        removal.wFunc = FO_DELETE;
+        removal.pFrom = from.c_str();
+        removal.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        SHFileOperationA(&removal);
+        MoveFileExA((folder + ".kept").c_str(), folder.c_str(), 0);
+    }
+}
+
 void PageHost::SetUp() {
     SetMessageBoxRecorder([this](HWND, const std::string&, const std::string& title, UINT) {
         boxTitles.push_back(title);
@@ -91,9 +176,12 @@ void PageHost::SetUp() {
     parent.Attach(CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                   nullptr, nullptr));
     ASSERT_NE(parent.m_hWnd, nullptr);
+    app.m_hClient = QTV_CLI_initialize();
+    ASSERT_NE(app.m_hClient, 0u);
 }
 
 void PageHost::TearDown() {
+    QTV_CLI_terminate(app.m_hClient);
     DestroyWindow(parent.Detach());
     SetMessageBoxRecorder(nullptr);
 }

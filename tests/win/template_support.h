@@ -4,6 +4,7 @@
 // resource file's own statement and is not repeated here.
 #pragma once
 
+#include "app/ovasettings_app.h"
 #include "res/resource.h"
 #include "ui/skinned_page.h"
 
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -59,8 +61,33 @@ std::unique_ptr<CSkinnedPage> MakePage(const Texts& texts, bool locked, CWnd* pa
 // locked (and exactly its own disabled ones when not).
 void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent);
 
+// What the user reads and does on a page's controls.
+std::vector<std::string> Lines(HWND page, int combo);
+std::string Text(HWND page, int id);
+bool Enabled(HWND page, int id);
+bool Ticked(HWND page, int id);
+// The notification the control sends its page when the user acts on it.
+void Notify(HWND page, int id, int code);
+
+// A value under root's key, the key made when missing; no text deletes the value.
+void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text);
+void SetDword(HKEY root, const char* key, const char* name, DWORD value);
+// An empty file NAME in FOLDER.
+void Put(const std::string& folder, const std::string& name);
+
+// The program's log, emptied, its folder made when missing.
+std::string EmptyLog();
+
+// Both profile folders, set aside and empty while the object lives, then back as they were.
+struct EmptyProfileFolders {
+    EmptyProfileFolders();
+    ~EmptyProfileFolders();
+    const std::string common, user;
+};
+
 // A hidden top-level window that parents the pages and owns the dialogs, as the main dialog does.
-// The boxes the pages show are recorded by title and answered with OK.
+// The boxes the pages show are recorded by title and answered with OK. The application object
+// holds the library handle the pages read the client through; a process has only one at a time.
 class PageHost : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -68,6 +95,7 @@ protected:
 
     CWnd parent;
     std::vector<std::string> boxTitles;
+    COvaSettingsApp app;
 };
 
 }  // namespace templates
