@@ -87,7 +87,9 @@ std::string ModuleFolder() {
 }
 
 std::string JournalPath() {
-    return ModuleFolder() + "\\ovacli-journal.txt";
+    // the library's folder does not change while it is loaded: asked once, not at every call
+    static const std::string path = ModuleFolder() + "\\ovacli-journal.txt";
+    return path;
 }
 
 void Journal(const char* operation, unsigned long long handle, long long result) {
