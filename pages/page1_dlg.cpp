@@ -27,3 +27,7 @@ void CPage1Dlg::InitializeValues() {
     SetCaptions(*this, kCaptions, m_strText.data());
     DisableWhenLocked(m_bLocked, kEditingControls);
 }
+
+std::vector<CPage1Dlg::EntryTexts> CPage1Dlg::EntriesInListOrder() const {
+    return {};
+}

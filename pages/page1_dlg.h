@@ -8,6 +8,7 @@
 #include "ui/skinned_page.h"
 
 #include <string>
+#include <vector>
 
 class CPage1Dlg : public CSkinnedPage {
 public:
@@ -33,6 +34,13 @@ public:
     std::string m_strStartList;    // the stored entries' card names, each followed by ";;"
     int m_nStartListCount = 0;     // how many entries the store counts in m_strStartList
     int m_nAutoStart = 0;          // 1: the client starts authentication by itself
+
+    // One start entry's texts, as OK writes them.
+    struct EntryTexts {
+        std::string card, profile, password, id;
+    };
+    // The entries in the order the list shows them.
+    std::vector<EntryTexts> EntriesInListOrder() const;
 
 protected:
     void InitializeValues() override;

@@ -41,3 +41,40 @@ bool ReadMachineDword(const char* keyPath, const char* valueName, DWORD* cell) {
     return QTV_CLI_reg_query_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, &type, cell,
                                    &size, error) == 0;
 }
+
+namespace {
+
+// Every call gets a zero-filled error buffer of its own; the text goes to the caller on failure.
+bool Done(int result, const char (&text)[kQtvErrorSize], std::string* error) {
+    if (result != 0 && error) *error = std::string(text, strnlen(text, kQtvErrorSize - 1));
+    return result == 0;
+}
+
+}  // namespace
+
+bool CreateMachineKey(const char* keyPath, std::string* error) {
+    char text[kQtvErrorSize] = {};
+    return Done(QTV_CLI_reg_create_key(ClientHandle(), kQtvRootHklm, keyPath, text), text, error);
+}
+
+bool WriteMachineText(const char* keyPath, const char* valueName, const std::string& value,
+                      TextBytes bytes, std::string* error) {
+    char text[kQtvErrorSize] = {};
+    const DWORD size = static_cast<DWORD>(value.size()) + (bytes == TextBytes::kWithZero ? 1 : 0);
+    return Done(QTV_CLI_reg_set_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, REG_SZ,
+                                      value.c_str(), size, text),
+                text, error);
+}
+
+bool WriteMachineDword(const char* keyPath, const char* valueName, DWORD value,
+                       std::string* error) {
+    char text[kQtvErrorSize] = {};
+    return Done(QTV_CLI_reg_set_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, REG_DWORD,
+                                      &value, sizeof value, text),
+                text, error);
+}
+
+bool DeleteMachineValue(const char* keyPath, const char* valueName) {
+    char text[kQtvErrorSize] = {};
+    return QTV_CLI_reg_delete_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, text) == 0;
+}

@@ -1,8 +1,11 @@
-// Reading one value under HKEY_LOCAL_MACHINE through the client library, with the application's
-// library handle. Both readers show nothing: a failed read leaves the caller's default.
+// Reading and writing one value under HKEY_LOCAL_MACHINE through the client library, with the
+// application's library handle. Nothing here shows a message: a failed read leaves the caller's
+// default, and a failed write hands the library's own error text to the caller, who reports it.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 constexpr DWORD kMachineTextSize = 1024;  // the reader's own buffer
 
@@ -13,3 +16,15 @@ bool ReadMachineText(const char* keyPath, const char* valueName, char* destinati
 
 // Reads a REG_DWORD value straight into *CELL.
 bool ReadMachineDword(const char* keyPath, const char* valueName, DWORD* cell);
+
+// How many bytes a REG_SZ write passes: some values keep their terminating zero, some do not.
+enum class TextBytes { kWithZero, kWithoutZero };
+
+// Each writer answers true on success; on failure *ERROR (when given) receives the library's
+// error text.
+bool CreateMachineKey(const char* keyPath, std::string* error = nullptr);
+bool WriteMachineText(const char* keyPath, const char* valueName, const std::string& text,
+                      TextBytes bytes, std::string* error = nullptr);
+bool WriteMachineDword(const char* keyPath, const char* valueName, DWORD value,
+                       std::string* error = nullptr);
+bool DeleteMachineValue(const char* keyPath, const char* valueName);

@@ -4,9 +4,11 @@
 #include "store/profile_rules.h"
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -43,6 +45,27 @@ bool EndsWithLnk(const std::string& path) {
     return path.size() >= 4 && lstrcmpiA(path.c_str() + path.size() - 4, ".lnk") == 0;
 }
 
+// A ".lnk" file whose target is a start-up profile.
+bool IsProfileShortcut(const std::string& path) {
+    if (!EndsWithLnk(path)) return false;
+    const std::string target = GetShortcutTarget(path);
+    return !target.empty() && IsProfileFileName(target);
+}
+
+// The paths of FOLDER's profile shortcuts, in the order the folder lists them.
+std::vector<std::string> ProfileShortcutsIn(const std::string& folder) {
+    std::vector<std::string> found;
+    CFileFind finder;
+    BOOL working = finder.FindFile((folder + "\\*.*").c_str());
+    while (working) {
+        working = finder.FindNextFile();
+        if (finder.IsDots() || finder.IsDirectory()) continue;
+        const std::string path = finder.GetFilePath();
+        if (IsProfileShortcut(path)) found.push_back(path);
+    }
+    return found;
+}
+
 }  // namespace
 
 std::string GetShortcutTarget(const std::string& linkPath) {
@@ -69,19 +92,11 @@ std::string GetShortcutTarget(const std::string& linkPath) {
 StartUpShortcut FindStartUpShortcut() {
     StartUpShortcut found;
     for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
-        char folder[512] = {};
-        if (!SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE)) continue;
-        CFileFind finder;
-        BOOL working = finder.FindFile((std::string(folder) + "\\*.*").c_str());
-        while (working) {
-            working = finder.FindNextFile();
-            if (finder.IsDots() || finder.IsDirectory()) continue;
-            const std::string path = finder.GetFilePath();
-            if (!EndsWithLnk(path)) continue;
-            const std::string target = GetShortcutTarget(path);
-            if (target.empty() || !IsProfileFileName(target)) continue;
+        const std::string folder = StartupFolder(csidl);
+        if (folder.empty()) continue;
+        for (const std::string& path : ProfileShortcutsIn(folder)) {
             if (found.count == StartUpShortcut::kNone) {
-                found.target = target;
+                found.target = GetShortcutTarget(path);
                 found.count = StartUpShortcut::kOne;
                 continue;
             }
@@ -91,4 +106,47 @@ StartUpShortcut FindStartUpShortcut() {
         }
     }
     return found;
+}
+
+std::string StartupFolder(int csidl) {
+    char folder[MAX_PATH] = {};
+    return SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE) ? folder : std::string();
+}
+
+bool DeleteProfileShortcuts(const std::string& folder) {
+    for (const std::string& path : ProfileShortcutsIn(folder)) {
+        // the shell's delete wants a list ended by two zeros
+        std::string from = path;
+        from.push_back('\0');
+        SHFILEOPSTRUCTA operation = {};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = from.c_str();
+        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        if (SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted) return false;
+    }
+    return true;
+}
+
+bool CreateProfileShortcut(const std::string& linkPath, const std::string& profilePath,
+                           const std::string& description) {
+    ComScope com;
+    IShellLinkA* rawLink = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                reinterpret_cast<void**>(&rawLink))))
+        return false;
+    ComPtr<IShellLinkA> link(rawLink);
+    // the folder is the path up to its last backslash
+    const size_t slash = profilePath.rfind('\\');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : profilePath.substr(0, slash);
+    if (FAILED(link->SetWorkingDirectory(folder.c_str())) ||
+        FAILED(link->SetPath(profilePath.c_str())) ||
+        FAILED(link->SetDescription(description.c_str())) ||
+        FAILED(link->SetIconLocation(profilePath.c_str(), 0)))
+        return false;
+    IPersistFile* rawFile = nullptr;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile))))
+        return false;
+    ComPtr<IPersistFile> file(rawFile);
+    return SUCCEEDED(file->Save(Wide(linkPath).c_str(), TRUE));
 }

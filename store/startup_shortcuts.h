@@ -16,3 +16,16 @@ struct StartUpShortcut {
     Count count = kNone;
 };
 StartUpShortcut FindStartUpShortcut();
+
+// The Startup folder CSIDL names (CSIDL_COMMON_STARTUP or CSIDL_STARTUP); empty when the shell
+// cannot say.
+std::string StartupFolder(int csidl);
+
+// Deletes every profile shortcut of FOLDER with the shell, without asking and not to the recycle
+// bin; false at the first one that cannot be deleted (those after it stay).
+bool DeleteProfileShortcuts(const std::string& folder);
+
+// Saves a shortcut LINK_PATH to the profile PROFILE_PATH, working in the profile's folder, with
+// the profile's own icon and DESCRIPTION; false when a step of the shell link fails.
+bool CreateProfileShortcut(const std::string& linkPath, const std::string& profilePath,
+                           const std::string& description);

@@ -6,6 +6,7 @@
 #include "client/loaded_module.h"
 #include "store/registry_schema.h"
 #include "store/settings_rules.h"
+#include "ui/settings_applier.h"
 #include "ui/skin.h"
 
 #include <cstring>
@@ -450,9 +451,11 @@ void COvaSettingsDlg::AddTabs() {
     }
 }
 
+// The firewall page shows the policy as it is and hands nothing back.
 void COvaSettingsDlg::OnOK() {
     for (const PageRow& row : kPages)
-        if (!row.page(*this).StoreValues()) return;
+        if (row.role != kFirewallPage && !row.page(*this).StoreValues()) return;
+    if (!SettingsApplier(*this).ApplySettings()) return;  // the dialog stays open
     CDialog::OnOK();
 }
 

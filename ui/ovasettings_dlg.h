@@ -94,7 +94,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Every page takes its values back from its controls before the dialog ends.
+    // Every page takes its values back from its controls, then everything is written; the
+    // dialog ends only when that succeeds.
     void OnOK() override;
     const MessageMap* GetMessageMap() const override;
 

@@ -99,4 +99,13 @@ void Journal(const char* operation, unsigned long long handle, long long result)
     std::fclose(f);
 }
 
+void JournalValueWrite(unsigned long long handle, long long result, unsigned long bytes,
+                       const char* name) {
+    FILE* f = std::fopen(JournalPath().c_str(), "a");
+    if (!f) return;
+    std::fprintf(f, "%lu reg_set_value 0x%llx %lld %lu %s\n", GetCurrentProcessId(), handle, result,
+                 bytes, name ? name : "");
+    std::fclose(f);
+}
+
 }  // namespace sim

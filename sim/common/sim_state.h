@@ -27,6 +27,9 @@ std::string ModuleFolder();
 
 // Appends "pid operation handle result" to the journal beside ovacli.dll.
 void Journal(const char* operation, unsigned long long handle, long long result);
+// A value write: the line goes on with the byte count the caller passed and the value's name.
+void JournalValueWrite(unsigned long long handle, long long result, unsigned long bytes,
+                       const char* name);
 std::string JournalPath();
 
 // RAII for a registry key.

@@ -170,15 +170,20 @@ int QTV_CLI_reg_create_key(QtvHandle handle, const char* root, const char* key, 
 
 int QTV_CLI_reg_set_value(QtvHandle handle, const char* root, const char* key, const char* name,
                           DWORD type, const void* data, DWORD size, char* error) {
-    if (int bad = CheckRegistryCall(handle, root, key, error))
-        return Finish("reg_set_value", handle, bad);
+    // every write is journaled with the byte count it was given: what the registry keeps cannot
+    // tell whether a text was passed with its zero
+    auto finish = [&](int result) {
+        sim::JournalValueWrite(handle, result, size, name);
+        return result;
+    };
+    if (int bad = CheckRegistryCall(handle, root, key, error)) return finish(bad);
     if (!name || (!data && size)) {
         PutError(error, "No value name or data was given.");
-        return Finish("reg_set_value", handle, kBadArgument);
+        return finish(kBadArgument);
     }
     if (sim::FixtureListNames("FailRegValues", name)) {
         PutError(error, std::string("The value ") + name + " could not be written.");
-        return Finish("reg_set_value", handle, kFailed);
+        return finish(kFailed);
     }
     sim::RegKey k;
     LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE);
@@ -186,9 +191,9 @@ int QTV_CLI_reg_set_value(QtvHandle handle, const char* root, const char* key, c
         rc = RegSetValueExA(k.get(), name, 0, type, static_cast<const BYTE*>(data), size);
     if (rc != ERROR_SUCCESS) {
         PutError(error, SystemMessage("RegSetValueEx", rc));
-        return Finish("reg_set_value", handle, kFailed);
+        return finish(kFailed);
     }
-    return Finish("reg_set_value", handle, kOk);
+    return finish(kOk);
 }
 
 int QTV_CLI_reg_delete_value(QtvHandle handle, const char* root, const char* key, const char* name,

@@ -194,10 +194,15 @@ Json Journal() {
     while (std::getline(file, text)) {
         if (text.empty() || text == "\r") continue;
         if (auto line = ParseJournalLine(text)) {
-            lines.push_back({{"pid", line->pid},
-                             {"operation", line->operation},
-                             {"handle", line->handle},
-                             {"result", line->result}});
+            Json entry = {{"pid", line->pid},
+                          {"operation", line->operation},
+                          {"handle", line->handle},
+                          {"result", line->result}};
+            if (line->bytes) {
+                entry["bytes"] = *line->bytes;
+                entry["value"] = Utf8FromAnsi(line->valueName);
+            }
+            lines.push_back(entry);
         } else {
             lines.push_back({{"line", Utf8FromAnsi(text)}});
         }

@@ -42,7 +42,8 @@ std::vector<std::string_view> Words(std::string_view line) {
 std::optional<JournalLine> ParseJournalLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::vector<std::string_view> words = Words(line);
-    if (words.size() != 4 || words[1].empty()) return std::nullopt;
+    const bool valueWrite = words.size() >= 6 && words[1] == "reg_set_value";
+    if ((words.size() != 4 && !valueWrite) || words[1].empty()) return std::nullopt;
     auto pid = ParseDigits(words[0], 10, UINT32_MAX);
     if (!pid || words[2].substr(0, 2) != "0x") return std::nullopt;
     auto handle = ParseDigits(words[2].substr(2), 16, UINT64_MAX);
@@ -58,6 +59,13 @@ std::optional<JournalLine> ParseJournalLine(std::string_view line) {
     parsed.handle = *handle;
     parsed.result = negative ? static_cast<std::int64_t>(0 - *magnitude)
                              : static_cast<std::int64_t>(*magnitude);
+    if (valueWrite) {
+        auto bytes = ParseDigits(words[4], 10, UINT32_MAX);
+        if (!bytes) return std::nullopt;
+        parsed.bytes = static_cast<std::uint32_t>(*bytes);
+        // the name is the rest of the line, spaces and all
+        parsed.valueName = std::string(line.substr(words[5].data() - line.data()));
+    }
     return parsed;
 }
 

@@ -10,12 +10,15 @@
 
 namespace ovasim {
 
-// One line of the client library's journal: "pid operation 0xhandle result".
+// One line of the client library's journal: "pid operation 0xhandle result", and for a value
+// write (reg_set_value) also "bytes name", the name running to the end of the line.
 struct JournalLine {
     std::uint32_t pid = 0;
     std::string operation;
     std::uint64_t handle = 0;
     std::int64_t result = 0;
+    std::optional<std::uint32_t> bytes;  // the byte count a value write was given
+    std::string valueName;
 };
 
 // Nothing when the line is not of that form (a torn last line, a line written by hand).

@@ -30,6 +30,22 @@ TEST(OptionString, DebugDataIsOnExactlyWithEitherMarker) {
     EXPECT_FALSE(settings::HasDebugMarker("-D;;"));
 }
 
+TEST(OptionString, SwitchingDebugDataAppendsWithinTheBufferOrRemovesEveryMarker) {
+    using settings::WithDebugData;
+    EXPECT_EQ(WithDebugData("-w30;;", true, 1024), "-w30;;-dd;;");
+    EXPECT_EQ(WithDebugData(std::string(1020, 'x'), true, 1024), std::string(1020, 'x') + "-dd");
+    EXPECT_EQ(WithDebugData("-d;;-w30;;-dd;;-dd;;", false, 1024), "-w30;;");
+    EXPECT_EQ(WithDebugData("-d-d;;d;;", false, 1024), "") << "a marker the removal joined";
+}
+
+TEST(WaitTime, TheLeadingNumberCountsAndTheRestIsIgnored) {
+    const std::pair<const char*, int> cases[] = {
+        {"5", 5}, {"5 s", 5}, {" 12x", 12}, {"x5", 0},
+        {"", 0},  {"-3", -3}, {"+20", 20},  {"99999999999", 2147483647}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(settings::LeadingNumber(text), number) << text;
+}
+
 }  // namespace
 
 namespace {

@@ -32,8 +32,15 @@ TEST(JournalLine, ReadsProcessOperationHandleAndResult) {
     EXPECT_EQ(line->operation, "enum_card");
     EXPECT_EQ(line->handle, 0xffffffffffffffffu);
     EXPECT_EQ(line->result, -2147483648LL);
+    EXPECT_FALSE(line->bytes);
+    // a value write goes on with its byte count and the name, which may hold spaces
+    line = ovasim::ParseJournalLine("7 reg_set_value 0x1 0 12 Wireless Base");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(*line->bytes, 12u);
+    EXPECT_EQ(line->valueName, "Wireless Base");
     for (const char* text : {"", "412 terminate 0x1", "412 terminate 1 0", "412  0x1 0",
-                             "412 terminate 0x1 0 extra", "412 terminate 0x10000000000000000 0"})
+                             "412 terminate 0x1 0 extra", "412 terminate 0x10000000000000000 0",
+                             "7 reg_set_value 0x1 0 12", "7 reg_set_value 0x1 0 x Name"})
         EXPECT_FALSE(ovasim::ParseJournalLine(text)) << text;
 }
 

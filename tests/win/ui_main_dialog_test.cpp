@@ -6,6 +6,7 @@
 #include "app/ovasettings_app.h"
 #include "client/loaded_module.h"
 #include "tests/win/client_state.h"
+#include "tests/win/main_dialog_host.h"
 #include "tools/driver/driver.h"
 #include "ui/ovasettings_dlg.h"
 
@@ -17,22 +18,10 @@
 
 namespace {
 
-::testing::AssertionResult Ovasim(const std::string& arguments) {
-    std::string out;
-    int code = driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments, &out);
-    if (code == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "ovasim " << arguments << " exited with " << code
-                                         << " (error " << GetLastError() << "): " << out;
-}
+using namespace main_dialog;
 
 std::string Text(unsigned number) {
     return testing_client::InterfaceText(number);
-}
-
-std::string WindowText(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text - 1);
-    return text;
 }
 
 bool EditorRegistered() {
@@ -44,55 +33,8 @@ bool EditorRegistered() {
                                    &scratch, &scratch, &status) != 0;
 }
 
-struct Box {
-    HWND owner;
-    std::string title;
-};
-
-// Runs the dialog modally; once it is up, INSPECT looks at it, then Cancel closes it.
-// Returns whether the dialog came up at all.
-COvaSettingsDlg* g_dialog = nullptr;
-std::function<void(COvaSettingsDlg&)> g_inspect;
-bool g_inspected = false;
-
-void CALLBACK InspectThenCancel(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (!g_dialog->m_hWnd || !IsWindowVisible(g_dialog->m_hWnd)) return;
-    g_inspected = true;
-    if (g_inspect) g_inspect(*g_dialog);
-    PostMessageA(g_dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
-}
-
-class MainDialog : public ::testing::Test {
+class MainDialog : public Host {
 protected:
-    // The pages read the client's registry through the application's library handle, on a client
-    // that has what every page reads.
-    void SetUp() override {
-        ASSERT_TRUE(Ovasim("reset --english --demo"));
-        app.m_hClient = QTV_CLI_initialize();
-        SetMessageBoxRecorder(
-            [this](HWND owner, const std::string&, const std::string& title, UINT) {
-                boxes.push_back({owner, title});
-                return IDOK;
-            });
-    }
-    void TearDown() override {
-        SetMessageBoxRecorder(nullptr);
-        QTV_CLI_terminate(app.m_hClient);
-    }
-
-    bool Run(std::function<void(COvaSettingsDlg&)> inspect = nullptr) {
-        COvaSettingsDlg dialog;
-        g_dialog = &dialog;
-        g_inspect = std::move(inspect);
-        g_inspected = false;
-        UINT_PTR timer = SetTimer(nullptr, 0, 50, InspectThenCancel);
-        dialog.DoModal();
-        KillTimer(nullptr, timer);
-        g_dialog = nullptr;
-        return g_inspected;
-    }
-
     static std::vector<std::string> TabTitles(COvaSettingsDlg& dialog) {
         std::vector<std::string> titles;
         for (int i = 0; i < dialog.m_tabPages.GetItemCount(); ++i) {
@@ -111,14 +53,6 @@ protected:
         for (unsigned n : numbers) texts.push_back(Text(n));
         return texts;
     }
-    std::vector<std::string> BoxTitles() const {
-        std::vector<std::string> titles;
-        for (const Box& b : boxes) titles.push_back(b.title);
-        return titles;
-    }
-
-    std::vector<Box> boxes;
-    COvaSettingsApp app;
 };
 
 // In either language: the client's text module holds every interface text in both.

@@ -1,0 +1,366 @@
+// OK on the main dialog against the demo client: what it writes, value by value and byte by byte,
+// what a failure leaves open, and what a second OK writes again.
+#include "store/nics_info.h"
+#include "store/profile_catalogue.h"
+#include "store/registry_schema.h"
+#include "store/startup_shortcuts.h"
+#include "tests/win/client_state.h"
+#include "tests/win/template_support.h"
+#include "tests/win/main_dialog_host.h"
+#include "tools/driver/driver.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <shlobj.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace main_dialog;
+using templates::SetText;
+using Json = nlohmann::ordered_json;
+using Act = std::function<void(COvaSettingsDlg&)>;
+using Titles = std::vector<std::string>;
+using Writes = std::vector<std::pair<std::string, std::uint32_t>>;
+
+std::string Key(const char* key) {
+    return std::string("HKLM\\") + key;
+}
+
+Json Dump() {
+    std::string out;
+    EXPECT_EQ(driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" dump", &out), 0);
+    Json state = Json::parse(out, nullptr, false);
+    state.erase("journal");
+    return state;
+}
+
+// What the user does on a page: the control changes, then the page hears of it.
+void Tick(CWnd& page, int id, bool ticked) {
+    CheckDlgButton(page.m_hWnd, id, ticked ? BST_CHECKED : BST_UNCHECKED);
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+void Choose(CWnd& page, int id, int index) {
+    SendDlgItemMessageA(page.m_hWnd, id, CB_SETCURSEL, index, 0);
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), 0);
+}
+Act Then(Act first, Act second) {
+    return [first, second](COvaSettingsDlg& d) {
+        first(d);
+        second(d);
+    };
+}
+const Act kOk = [](COvaSettingsDlg& d) { d.SendMessage(WM_COMMAND, IDOK); };
+Act WaitTime(const char* text) {
+    return [text](COvaSettingsDlg& d) { SetDlgItemTextA(d.m_page6.m_hWnd, 1062, text); };
+}
+
+class ApplySettings : public Host {
+protected:
+    // The card list and the catalogue the program makes at its start, from the demo client.
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(Ovasim("reset --english --demo"));
+        MakeProcessNicsInfo();
+        MakeProcessProfilesInfo();
+    }
+    void SetUp() override {
+        Host::SetUp();
+        journalStart = testing_client::JournalOfThisProcess().size();
+    }
+    // The value writes of this test, by name and the byte count each was given.
+    Writes ValueWrites() const {
+        Writes writes;
+        const auto journal = testing_client::JournalOfThisProcess();
+        for (size_t i = journalStart; i < journal.size(); ++i)
+            if (journal[i].bytes) writes.emplace_back(journal[i].valueName, *journal[i].bytes);
+        return writes;
+    }
+    size_t journalStart = 0;
+};
+
+TEST_F(ApplySettings, OkOnTheDemoClientWritesBackWhatItReadWithEachValuesByteCount) {
+    const Json before = Dump();
+    ASSERT_TRUE(Run(kOk));
+    EXPECT_TRUE(closedWithOk);
+    EXPECT_EQ(BoxTitles(), Titles{});
+    Json expected = before;
+    const std::string profiles = GetProfileFolder();
+    expected["store"]["items"]["71"] = profiles + "\\office.pcf;;" + profiles + "\\lab.hcf;;";
+    const Json after = Dump();
+    EXPECT_EQ(after, expected) << "written: " << after.dump(1);
+
+    using namespace schema;
+    const Json& r = after["registry"];
+    auto zeroed = [&](const char* key, const char* name) {
+        return std::pair{std::string(name),
+                         std::uint32_t(r[Key(key)][name].get<std::string>().size() + 1)};
+    };
+    auto bare = [&](const char* key, const char* name) {
+        return std::pair{std::string(name),
+                         std::uint32_t(r[Key(key)][name].get<std::string>().size())};
+    };
+    const Writes writes = {{kLanguage, 4},
+                           {kUseOvaGina, 2},
+                           zeroed(kOvaGinaKey, kGinaNicName),
+                           zeroed(kOvaGinaKey, kGinaNdisName),
+                           zeroed(kOvaGinaKey, kGinaNicType),
+                           zeroed(kOvaGinaKey, kGinaProfilePathName),
+                           zeroed(kOvaGinaKey, kGinaAuthTimeout),
+                           {kGinaDll, 12},
+                           {kWireWirelessAutoSwitch, 4},
+                           {kUserNotice, 4},
+                           zeroed(kOvaSvcKey, kWireProfile),
+                           zeroed(kOvaSvcKey, kWirelessProfile),
+                           zeroed(kOvaSvcKey, kWireCard),
+                           zeroed(kOvaSvcKey, kWirelessCard),
+                           bare(kStartUpKey, kStartUpProfile),
+                           bare(kStartUpKey, kStartUpDriver),
+                           {kStartUpAuthEnable, 4}};
+    EXPECT_EQ(ValueWrites(), writes);
+}
+
+TEST_F(ApplySettings, CancelAfterChangesOnEveryPageWritesNothing) {
+    const Json before = Dump();
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        Tick(d.m_page1, 1029, false);
+        Tick(d.m_page2, 1020, false);
+        Tick(d.m_page3, 1021, false);
+        Tick(d.m_page4, 1024, false);
+        Tick(d.m_page6, 1055, false);
+        Tick(d.m_page8, 1066, false);
+        Tick(d.m_page9, 1087, false);
+    }));
+    EXPECT_FALSE(closedWithOk);
+    EXPECT_EQ(Dump(), before);
+}
+
+// A default card of the longest name the store takes, chosen from a fresh enumeration.
+Act ChooseLongWirelessCard(size_t length) {
+    return [length](COvaSettingsDlg& d) {
+        const std::string name(length, 'W');
+        d.m_page3.SendMessage(WM_COMMAND, MAKEWPARAM(1014, CBN_DROPDOWN), 0);
+        Choose(d.m_page3, 1014,
+               static_cast<int>(SendDlgItemMessageA(d.m_page3.m_hWnd, 1014, CB_FINDSTRINGEXACT, -1,
+                                                    reinterpret_cast<LPARAM>(name.c_str()))));
+    };
+}
+
+// Each failure shows its messages, writes nothing after its own step and leaves the dialog open.
+TEST_F(ApplySettings, AFailureKeepsTheDialogOpenWithItsMessages) {
+    const struct {
+        const char* name;
+        std::string fixture;
+        Act act;
+        Titles boxes;
+        bool anyValueWritten;
+    } cases[] = {
+        {"wireless default without a card",
+         "",
+         [](auto& d) { Choose(d.m_page3, 1014, -1); },
+         {"Error - (8077)"},
+         false},
+        {"wired default without a card",
+         "",
+         [](auto& d) { Choose(d.m_page3, 1015, -1); },
+         {"Error - (8078)"},
+         false},
+        {"no wait time", "", WaitTime(""), {"Error - (8082)"}, true},
+        {"wait time 0", "", WaitTime("0"), {"Error - (8083)"}, true},
+        {"wait time 21", "", WaitTime("21"), {"Error - (8083)"}, true},
+        {"logon value refused",
+         "FailRegValues NicName",
+         nullptr,
+         {"OvaSettings", "Error - (8084)"},
+         true},
+        {"logon off refused",
+         "FailRegValues UseOvaGina",
+         [](auto& d) { Tick(d.m_page6, 1055, false); },
+         {"OvaSettings", "Error - (8081)"},
+         true},
+        {"switch without a wired profile",
+         "",
+         [](auto& d) { Choose(d.m_page8, 1068, -1); },
+         {"Error - (8079)"},
+         true},
+        {"switch without a wireless profile",
+         "",
+         [](auto& d) { Choose(d.m_page8, 1069, -1); },
+         {"Error - (8080)"},
+         true},
+        {"switch off refused",
+         "FailRegValues UserNotice",
+         [](auto& d) { Tick(d.m_page8, 1066, false); },
+         {},
+         true},
+        {"start-up without a profile",
+         "",
+         [](auto& d) { Choose(d.m_page9, 1082, -1); },
+         {"Error - (8105)"},
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Ovasim("reset --english --demo"));
+        if (!c.fixture.empty()) {
+            ASSERT_TRUE(Ovasim("fixture " + c.fixture));
+        }
+        boxes.clear();
+        journalStart = testing_client::JournalOfThisProcess().size();
+        ASSERT_TRUE(Run(c.act ? Then(c.act, kOk) : kOk));
+        EXPECT_FALSE(closedWithOk);
+        EXPECT_EQ(BoxTitles(), c.boxes);
+        EXPECT_EQ(!ValueWrites().empty(), c.anyValueWritten);
+    }
+}
+
+// What each change writes, and what it leaves as it was; the dialog closes without a box.
+TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
+    using namespace schema;
+    const std::string gina = Key(kOvaGinaKey), svc = Key(kOvaSvcKey), startUp = Key(kStartUpKey),
+                      run = Key(kRunKey);
+    const std::string longCard = "N||" + std::string(1024, 'W') + "||1##";
+    const struct {
+        const char* name;
+        std::vector<std::string> setup;
+        Act act;
+        std::function<void(const Json& items, const Json& registry)> check;
+    } cases[] = {
+        {"wait time typed with more after it",
+         {},
+         WaitTime("5x"),
+         [&](auto&, auto& r) { EXPECT_EQ(r[gina][kGinaAuthTimeout], "5x"); }},
+        {"card name of 1024 characters",
+         {"fixture Cards \"" + longCard + "\""},
+         ChooseLongWirelessCard(1024),
+         [](auto& items, auto&) { EXPECT_EQ(items["45"], std::string(1023, 'W')); }},
+        {"logon off",
+         {},
+         [](auto& d) { Tick(d.m_page6, 1055, false); },
+         [&](auto&, auto& r) {
+             EXPECT_TRUE(r[Key(kWinlogonKey)][kGinaDll].is_null());
+             EXPECT_EQ(r[gina][kUseOvaGina], "0");
+             EXPECT_EQ(r[gina][kGinaNicName], "");
+             EXPECT_EQ(r[gina][kGinaAuthTimeout], "10");
+         }},
+        {"logon page without a tab",
+         {"set-item 77 --int 0", "fixture FailRegValues UseOvaGina"},
+         [](auto& d) { Tick(d.m_page6, 1055, false); },
+         [&](auto&, auto& r) { EXPECT_EQ(r[gina][kUseOvaGina], "1"); }},
+        {"switch off",
+         {},
+         [](auto& d) { Tick(d.m_page8, 1066, false); },
+         [&](auto&, auto& r) {
+             EXPECT_EQ(r[svc][kWireWirelessAutoSwitch], 0);
+             EXPECT_EQ(r[svc][kUserNotice], 0);
+             EXPECT_EQ(r[svc][kWireProfile], GetProfileFolder() + "\\office.pcf");
+         }},
+        {"start-up off",
+         {},
+         [](auto& d) { Tick(d.m_page9, 1087, false); },
+         [&](auto&, auto& r) {
+             EXPECT_EQ(r[startUp][kStartUpAuthEnable], 0);
+             EXPECT_EQ(r[startUp][kStartUpDriver], "ndis");
+         }},
+        {"start-up on, no Run value",
+         {},
+         nullptr,
+         [&](auto&, auto& r) { EXPECT_TRUE(r[run][kRunOvanta].is_null()); }},
+        {"debug data unchanged",
+         {"set-item 74 --text -w30;;", "fixture FailItems 75=9033"},
+         nullptr,
+         [](auto& items, auto&) { EXPECT_EQ(items["74"], "-w30;;"); }},
+        {"debug data off",
+         {"set-item 74 --text -d;;-w30;;-dd;;"},
+         [](auto& d) { d.m_page4.m_bDebugData = 0; },
+         [](auto& items, auto&) { EXPECT_EQ(items["74"], "-w30;;"); }},
+        {"debug data on",
+         {"set-item 74 --text -w30;;"},
+         [](auto& d) { d.m_page4.m_bDebugData = 1; },
+         [](auto& items, auto&) { EXPECT_EQ(items["74"], "-w30;;-dd;;"); }},
+        {"auto-start off",
+         {"fixture FailItems 71=9033"},
+         [](auto& d) { Tick(d.m_page1, 1029, false); },
+         [](auto& items, auto&) {
+             EXPECT_EQ(items["41"], 0);
+             EXPECT_TRUE(items["71"].is_null());
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(Ovasim("reset --english --demo"));
+        for (const std::string& setup : c.setup) ASSERT_TRUE(Ovasim(setup));
+        boxes.clear();
+        ASSERT_TRUE(Run(c.act ? Then(c.act, kOk) : kOk));
+        EXPECT_TRUE(closedWithOk);
+        EXPECT_EQ(BoxTitles(), Titles{});
+        const Json state = Dump();
+        c.check(state["store"]["items"], state["registry"]);
+    }
+}
+
+TEST_F(ApplySettings, ARunValueIsReplacedOnlyWhereItExists) {
+    ASSERT_TRUE(Ovasim("fixture FailRegValues"));
+    SetText(HKEY_LOCAL_MACHINE, schema::kRunKey, schema::kRunOvanta, "old");
+    ASSERT_TRUE(Run(Then([](auto& d) { Tick(d.m_page9, 1087, false); }, kOk)));
+    EXPECT_EQ(Dump()["registry"][Key(schema::kRunKey)][schema::kRunOvanta], "old");
+    ASSERT_TRUE(Run(kOk));
+    EXPECT_EQ(Dump()["registry"][Key(schema::kRunKey)][schema::kRunOvanta],
+              "\"C:\\Program Files\\Ovanta\\Ovanta.exe\" \"" + GetProfileFolder() +
+                  "\\campus.wcf\" /ExtCred:OvaPlume.dll");
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, schema::kRunKey, schema::kRunOvanta);
+}
+
+// In shortcut mode the old shortcuts go first; one that stays keeps the new one from being made.
+TEST_F(ApplySettings, ShortcutModeReplacesTheProfileShortcutsOfBothStartupFolders) {
+    ASSERT_TRUE(Ovasim("set-item 130 --int 1"));
+    const std::string common = StartupFolder(CSIDL_COMMON_STARTUP);
+    const std::string office = GetProfileFolder() + "\\office.pcf";
+    const std::string old = common + "\\old.pcf.lnk";
+    ASSERT_TRUE(CreateProfileShortcut(old, office, "old"));
+    const Act chooseOffice = [](auto& d) {
+        Tick(d.m_page9, 1078, true);
+        Choose(d.m_page9, 1081, 0);
+    };
+    {
+        // held open without leave to delete, the way a program holding the file keeps it
+        HANDLE held = CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
+        CloseHandle(held);
+    }
+    EXPECT_TRUE(closedWithOk);
+    EXPECT_EQ(BoxTitles(), Titles{"Error - (8114)"});
+    EXPECT_EQ(Dump()["startupShortcuts"]["common"].size(), 1u) << "no new shortcut";
+
+    boxes.clear();
+    ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
+    EXPECT_EQ(BoxTitles(), Titles{});
+    const Json made = Dump()["startupShortcuts"]["common"];
+    ASSERT_EQ(made.size(), 1u);
+    EXPECT_EQ(made[0]["name"], "office.pcf.lnk");
+    EXPECT_EQ(made[0]["target"], office);
+    DeleteFileA((common + "\\office.pcf.lnk").c_str());
+}
+
+TEST_F(ApplySettings, ASecondOkWritesEverythingAgainWithTheLaterChange) {
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        Choose(d.m_page3, 1014, -1);
+        kOk(d);
+        Tick(d.m_page2, 1020, false);
+        Tick(d.m_page3, 1021, false);
+        kOk(d);
+    }));
+    EXPECT_TRUE(closedWithOk);
+    EXPECT_EQ(BoxTitles(), Titles{"Error - (8077)"});
+    const Json items = Dump()["store"]["items"];
+    EXPECT_EQ(items["44"], 0);
+    EXPECT_EQ(items["45"], "");
+    EXPECT_EQ(items["84"], "") << "no NDIS name beside an unticked default";
+    EXPECT_EQ(ValueWrites().front().first, schema::kLanguage);
+}
+
+}  // namespace
