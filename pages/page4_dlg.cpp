@@ -28,11 +28,11 @@ constexpr int kEditingControls[] = {IDC_BUTTON_DETAILS, IDC_CHECK_TRAY_AT_BOOT,
 constexpr int kUnusedSkinnedId = 1023;
 
 // A checkbox the page hides offers no choice, so its member goes back as it came in, even a
-// value the box cannot show (a checkbox shows anything but 0 as ticked and answers 1).
-void DDX_ShownCheck(CDataExchange* pDX, int nIDC, int& value) {
-    const HWND box = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, nIDC);
-    if (pDX->m_bSaveAndValidate && !(::GetWindowLongA(box, GWL_STYLE) & WS_VISIBLE)) return;
-    DDX_Check(pDX, nIDC, value);
+// value the box cannot show (a checkbox answers 1 for anything but 0). Whether it is offered is
+// decided by the page's values, not by the box's visibility: the initialisation reads the
+// controls back before it hides the boxes.
+void DDX_OfferedCheck(CDataExchange* pDX, bool offered, int nIDC, int& value) {
+    if (offered || !pDX->m_bSaveAndValidate) DDX_Check(pDX, nIDC, value);
 }
 
 }  // namespace
@@ -52,9 +52,11 @@ void CPage4Dlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, IDC_RADIO_ENGLISH, m_nEnglishRadio);
     DDX_Radio(pDX, IDC_RADIO_TLS_10, m_nTls10Radio);
     DDX_Radio(pDX, IDC_RADIO_TLS_12, m_nTls12Radio);
-    DDX_ShownCheck(pDX, IDC_CHECK_TRAY_AT_BOOT, m_bTrayAtBoot);
-    DDX_ShownCheck(pDX, IDC_CHECK_BROADCAST_AUTH, m_bBroadcastAuth);
-    DDX_ShownCheck(pDX, IDC_CHECK_AUTO_PC_NAME, m_bAutoPcName);
+    DDX_OfferedCheck(pDX, !m_strText[kTextTrayAtBoot].empty(), IDC_CHECK_TRAY_AT_BOOT,
+                     m_bTrayAtBoot);
+    DDX_OfferedCheck(pDX, !m_strText[kTextBroadcastAuth].empty(), IDC_CHECK_BROADCAST_AUTH,
+                     m_bBroadcastAuth);
+    DDX_OfferedCheck(pDX, m_nShowPcName != SW_HIDE, IDC_CHECK_AUTO_PC_NAME, m_bAutoPcName);
 }
 
 const MessageMap* CPage4Dlg::GetMessageMap() const {
