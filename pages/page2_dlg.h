@@ -22,5 +22,6 @@ public:
     int m_nAutoConnect = 0;  // 1: connect when the credentials are remembered (store item 44)
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     void InitializeValues() override;
 };

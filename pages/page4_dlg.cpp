@@ -27,6 +27,14 @@ constexpr int kEditingControls[] = {IDC_BUTTON_DETAILS, IDC_CHECK_TRAY_AT_BOOT,
 // The skinned set also names 1023, which no control of the page carries.
 constexpr int kUnusedSkinnedId = 1023;
 
+// A checkbox the page hides offers no choice, so its member goes back as it came in, even a
+// value the box cannot show (a checkbox answers 1 for anything but 0). Whether it is offered is
+// decided by the page's values, not by the box's visibility: the initialisation reads the
+// controls back before it hides the boxes.
+void DDX_OfferedCheck(CDataExchange* pDX, bool offered, int nIDC, int& value) {
+    if (offered || !pDX->m_bSaveAndValidate) DDX_Check(pDX, nIDC, value);
+}
+
 }  // namespace
 
 CPage4Dlg::CPage4Dlg()
@@ -36,7 +44,45 @@ CPage4Dlg::CPage4Dlg()
                     IDC_RADIO_TLS_10, IDC_STATIC_SECURITY, IDC_CHECK_AUTO_PC_NAME},
                    kTextCount) {}
 
+// Radios 1012 and 1013 each make a group of their own, so the page clears the other one itself;
+// the TLS radios share a group, and 1086 is exchanged once more on its own.
+void CPage4Dlg::DoDataExchange(CDataExchange* pDX) {
+    CSkinnedPage::DoDataExchange(pDX);
+    DDX_Radio(pDX, IDC_RADIO_KOREAN, m_nKoreanRadio);
+    DDX_Radio(pDX, IDC_RADIO_ENGLISH, m_nEnglishRadio);
+    DDX_Radio(pDX, IDC_RADIO_TLS_10, m_nTls10Radio);
+    DDX_Radio(pDX, IDC_RADIO_TLS_12, m_nTls12Radio);
+    DDX_OfferedCheck(pDX, !m_strText[kTextTrayAtBoot].empty(), IDC_CHECK_TRAY_AT_BOOT,
+                     m_bTrayAtBoot);
+    DDX_OfferedCheck(pDX, !m_strText[kTextBroadcastAuth].empty(), IDC_CHECK_BROADCAST_AUTH,
+                     m_bBroadcastAuth);
+    DDX_OfferedCheck(pDX, m_nShowPcName != SW_HIDE, IDC_CHECK_AUTO_PC_NAME, m_bAutoPcName);
+}
+
+const MessageMap* CPage4Dlg::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {
+        CommandEntry(IDC_RADIO_KOREAN, BN_CLICKED, &CPage4Dlg::OnKorean),
+        CommandEntry(IDC_RADIO_ENGLISH, BN_CLICKED, &CPage4Dlg::OnEnglish),
+        CommandEntry(IDC_RADIO_TLS_10, BN_CLICKED, &CPage4Dlg::OnTls10),
+        CommandEntry(IDC_RADIO_TLS_12, BN_CLICKED, &CPage4Dlg::OnTls12),
+        CommandEntry(IDC_BUTTON_DETAILS, BN_CLICKED, &CPage4Dlg::OnDetails),
+    };
+    static const MessageMap map{CSkinnedPage::GetMessageMap(), entries};
+    return &map;
+}
+
+// A stored choice the page does not know shows as the nearest one and is handed back as it shows:
+// any language but Korean is English, any TLS choice but 1.2 is 1.0.
 void CPage4Dlg::InitializeValues() {
+    if (m_nLanguage != 0)
+        OnEnglish();
+    else
+        OnKorean();
+    if (m_nTlsVersion == 1)
+        OnTls12();
+    else
+        OnTls10();
+
     for (int id : kSecurityGroup) GetDlgItem(id)->ShowWindow(m_nShowTls);
     GetDlgItem(IDC_CHECK_AUTO_PC_NAME)->ShowWindow(m_nShowPcName);
 
@@ -56,4 +102,46 @@ void CPage4Dlg::InitializeValues() {
     // The advanced settings are not offered on the page.
     GetDlgItem(IDC_BUTTON_DETAILS)->ShowWindow(SW_HIDE);
     DisableWhenLocked(m_bLocked, kEditingControls);
+}
+
+// Each radio value names the ticked position within its own group; 1 is past the end of a
+// one-radio group and clears it.
+void CPage4Dlg::OnKorean() {
+    UpdateData(TRUE);
+    m_nLanguage = 0;
+    m_nKoreanRadio = 0;
+    m_nEnglishRadio = 1;
+    UpdateData(FALSE);
+}
+
+void CPage4Dlg::OnEnglish() {
+    UpdateData(TRUE);
+    m_nEnglishRadio = 0;
+    m_nLanguage = 1;
+    m_nKoreanRadio = 1;
+    UpdateData(FALSE);
+}
+
+void CPage4Dlg::OnTls10() {
+    UpdateData(TRUE);
+    m_nTlsVersion = 0;
+    m_nTls10Radio = 0;
+    m_nTls12Radio = 1;
+    UpdateData(FALSE);
+}
+
+void CPage4Dlg::OnTls12() {
+    UpdateData(TRUE);
+    m_nTls12Radio = 0;
+    m_nTlsVersion = 1;
+    m_nTls10Radio = 1;
+    UpdateData(FALSE);
+}
+
+// The dialog works on its own copy: only OK brings the choice back to the page.
+void CPage4Dlg::OnDetails() {
+    CDetailsDlg dialog(this);
+    dialog.SetInterfaceTexts(&m_strText[kTextDetailsFirst]);
+    dialog.m_bDebugData = m_bDebugData;
+    if (dialog.DoModal() == IDOK) m_bDebugData = dialog.m_bDebugData;
 }

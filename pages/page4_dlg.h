@@ -49,5 +49,14 @@ public:
     int m_bAutoPcName = 0;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     void InitializeValues() override;
+    const MessageMap* GetMessageMap() const override;
+
+private:
+    void OnKorean();
+    void OnEnglish();
+    void OnTls10();
+    void OnTls12();
+    void OnDetails();
 };

@@ -139,19 +139,21 @@ bool LoadInterfaceTexts(CWnd& dialog, std::string (&pageTitle)[kPageTitleCount],
                 failure = status;  // texts fetched so far stay in their fields
                 break;
             }
+            // a module may leave something in the buffer of a text it does not know
+            const char* shown = found ? text : "";
             switch (caption.target) {
                 case Target::Title:
-                    pageTitle[caption.index] = text;
+                    pageTitle[caption.index] = shown;
                     break;
                 case Target::Text:
-                    pageText[caption.index] = text;  // empty when 223 or 258 is missing
+                    pageText[caption.index] = shown;
                     break;
                 case Target::Control:
-                    dialog.SetDlgItemText(caption.index, text);
+                    dialog.SetDlgItemText(caption.index, shown);
                     if (!found) dialog.GetDlgItem(caption.index)->ShowWindow(SW_HIDE);
                     break;
                 case Target::WindowTitle:
-                    dialog.SetWindowText(text);
+                    dialog.SetWindowText(shown);
                     break;
             }
         }

@@ -82,8 +82,12 @@ public:
         };
         if (!number || !buffer || !size || *size == 0 || !status) return fail(kStatusBadArgument);
         if (command != kInterfaceText && command != kMessageText) return fail(kStatusBadArgument);
-        if (m_missingTexts && sim::ListContains(*m_missingTexts, std::to_string(*number)))
+        if (m_missingTexts && sim::ListContains(*m_missingTexts, std::to_string(*number))) {
+            // a text it was told to lack still leaves a note in the buffer, which the caller of
+            // a failed look-up must not show
+            PutAnsi(L"?" + std::to_wstring(*number), buffer, *size);
             return fail(kStatusUnknownText);
+        }
         const bool english = m_bEnglish;
         WORD language = english ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
                                 : MAKELANGID(LANG_KOREAN, SUBLANG_KOREAN);
