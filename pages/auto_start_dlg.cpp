@@ -11,6 +11,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
