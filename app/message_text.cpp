@@ -30,12 +30,16 @@ bool LoadText(DWORD* number, char* buffer, DWORD* size) {
 }
 
 void ShowErrorText(DWORD number) {
+    ShowErrorText(nullptr, number);
+}
+
+void ShowErrorText(HWND owner, DWORD number) {
     char text[kTextBufferSize] = {};
     DWORD size = kTextBufferSize;
     DWORD cell = number;
     if (!LoadText(&cell, text, &size) || text[0] == '\0') return;
     ShowMessageBox(
-        nullptr, text,
+        owner, text,
         NumberedTitle(cell != 0, "Error - (%ld)", "에러 - (%ld)", static_cast<long>(number)),
         kErrorBoxType);
 }

@@ -27,6 +27,8 @@ bool LoadText(DWORD* number, char* buffer, DWORD* size);
 // Shows the owner-less error box for NUMBER, titled "Error - (n)" or "에러 - (n)" by the text's
 // language. A text that cannot be fetched, or is empty, shows nothing.
 void ShowErrorText(DWORD number);
+// The same box owned by OWNER, for a dialog that keeps its errors in front of itself.
+void ShowErrorText(HWND owner, DWORD number);
 
 // The pattern of the information and question boxes: text NUMBER, owned by OWNER, titled by the
 // language with one of the caller's fixed titles (the Korean one in UTF-8). Returns the box's
