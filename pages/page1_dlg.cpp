@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -170,33 +171,32 @@ bool CPage1Dlg::ReadStoredEntry(StartEntry& entry) {
         {schema::kItemEntryPassword, entry.password, sizeof entry.password},
         {schema::kItemEntryId, entry.id, sizeof entry.id},
     };
-    DWORD failure = 0;
+    std::optional<DWORD> failure;
     {
         LoadedModule store("OvaReg.dll");
         if (store.state() == LoadedModule::State::NotLoaded) {
             failure = kMsgStoreNotLoaded;
         } else if (store.state() == LoadedModule::State::NoFactory) {
             failure = kMsgStoreNoFactory;
-        } else {
-            for (const KeyedRead& read : reads) {
-                // the card name goes in as the key, and the answer comes back in its place
-                char buffer[schema::kStoreTextSize] = {};
-                CopyField(buffer, entry.card);
-                DWORD size = schema::kStoreTextSize;
-                DWORD value = 0;
-                DWORD status = 0;
-                if (!store.object()->Invoke(read.item, &value, buffer, &size, &status)) {
-                    ShowErrorText(status);
-                    return false;
-                }
+        }
+        for (const KeyedRead& read : reads) {
+            if (failure) break;
+            // the card name goes in as the key, and the answer comes back in its place
+            char buffer[schema::kStoreTextSize] = {};
+            CopyField(buffer, entry.card);
+            DWORD size = schema::kStoreTextSize;
+            DWORD value = 0;
+            DWORD status = 0;
+            if (!store.object()->Invoke(read.item, &value, buffer, &size, &status)) {
+                failure = status;
+            } else {
                 CopyText(read.field, read.size, buffer);
                 if (read.item == schema::kItemEntryProfile && buffer[0] == '\0') return false;
             }
-            return true;
         }
-    }  // the module is unloaded before the message shows
-    ShowErrorText(failure);
-    return false;
+    }  // the store object is released and the module unloaded before a message shows
+    if (failure) ShowErrorText(*failure);
+    return !failure;
 }
 
 // The new item's index, or -1 when the list took no item; the record then goes with ENTRY.
