@@ -1,5 +1,7 @@
 #include "store/settings_rules.h"
 
+#include <cstring>
+
 namespace settings {
 
 std::array<bool, kLockablePages> LockedPages(const std::string& mask) {
@@ -49,6 +51,19 @@ int LeadingNumber(const std::string& text) {
     if (negative) value = -value;
     if (value > 2147483647LL) value = 2147483647LL;
     return static_cast<int>(value);
+}
+
+std::vector<std::string> StartListTokens(const std::string& text, int count) {
+    const std::string list(text.c_str(), strnlen(text.c_str(), kStartListTextLength));
+    std::vector<std::string> tokens;
+    std::string::size_type start = list.find_first_not_of(';');
+    while (start != std::string::npos) {
+        const std::string::size_type end = list.find(';', start);
+        tokens.push_back(list.substr(start, end - start));
+        if (static_cast<long long>(tokens.size()) > count) break;
+        start = end == std::string::npos ? end : list.find_first_not_of(';', end);
+    }
+    return tokens;
 }
 
 }  // namespace settings

@@ -1,9 +1,11 @@
-// Rules of two store texts the editor reads, free of Win32: the lock mask and the option string.
+// Rules of three store texts the editor reads, free of Win32: the lock mask, the option string
+// and the start list.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace settings {
 
@@ -26,5 +28,15 @@ std::string WithDebugData(const std::string& options, bool on, size_t capacity);
 // The leading decimal number of TEXT, as the wait time is read: blanks, a sign and digits, the
 // rest ignored; 0 when there is none. Values past the int range stop at its ends.
 int LeadingNumber(const std::string& text);
+
+// The start list text holds at most this many characters, as its 5120-byte buffer does.
+constexpr std::size_t kStartListTextLength = 5119;
+
+// The card names of the start list TEXT (at most kStartListTextLength characters of it, up to a
+// zero) that the start list page reads, in order: names are separated by runs of ";", so an
+// empty list or one of separators alone has none. COUNT is the entry count the store answered
+// with the text; once more names than it have been taken, no further one is taken, so the first
+// and at most COUNT + 1 in all come back. Names are returned whole, whatever their length.
+std::vector<std::string> StartListTokens(const std::string& text, int count);
 
 }  // namespace settings

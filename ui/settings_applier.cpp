@@ -148,7 +148,10 @@ bool SettingsApplier::ApplySettings() {
 bool SettingsApplier::WriteStartList() {
     using namespace schema;
     std::string profiles;
-    for (const CPage1Dlg::EntryTexts& entry : m_dialog.m_page1.EntriesInListOrder()) {
+    for (const CPage1Dlg::StartEntry* record : m_dialog.m_page1.StartEntries()) {
+        const struct {
+            std::string card, profile, password, id;
+        } entry{record->card, record->profile, record->password, record->id};
         const struct {
             const std::string& second;
             DWORD tooLong;

@@ -406,12 +406,22 @@ int FillDemo() {
         if (!WriteFileText(target, ToPem(*certificate))) return Fail("cannot write " + target);
     }
 
-    // one entry whose profile asks for an ID and a password, one whose profile asks for none
-    if (unsigned status = sim::PutCommittedEntry(kDemoWiredCard.displayName, wiredProfile, "alice",
-                                                 "correct horse"))
-        return Fail("cannot write the start list (status " + std::to_string(status) + ")");
-    if (unsigned status = sim::PutCommittedEntry(kDemoCards[1].displayName, openProfile, "", ""))
-        return Fail("cannot write the start list (status " + std::to_string(status) + ")");
+    // every kind of row the start list shows: a wired profile that asks for an ID and a
+    // password, a wireless one that asks for neither, and one of neither kind (no icon)
+    const struct {
+        const char* card;
+        std::string profile;
+        const char* id;
+        const char* password;
+    } entries[] = {
+        {kDemoWiredCard.displayName, wiredProfile, "alice", "correct horse"},
+        {kDemoWirelessCard.displayName, profiles + "\\guest.wcf", "", ""},
+        {kDemoCards[1].displayName, openProfile, "", ""},
+    };
+    for (const auto& entry : entries)
+        if (unsigned status =
+                sim::PutCommittedEntry(entry.card, entry.profile, entry.id, entry.password))
+            return Fail("cannot write the start list (status " + std::to_string(status) + ")");
     return 0;
 }
 
