@@ -4,6 +4,7 @@
 
 #include "afx/afxcmn.h"
 #include "res/resource.h"
+#include "store/firewall_rules.h"
 #include "ui/skinned_page.h"
 
 #include <string>
@@ -17,7 +18,7 @@ public:
 
     CPage7Dlg();
 
-    // The tab has been entered.
+    // The tab has been entered: the table is filled from a fresh reading of the library.
     void OnTabPageActivate(int index, int pageID) override;
     // The tab is about to be left: the table is emptied.
     void OnTabPageDeactivate(int index, int pageID) override;
@@ -35,4 +36,7 @@ public:
 protected:
     void InitializeValues() override;
     void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void AddRules(const FirewallBlock& block);
 };

@@ -22,22 +22,6 @@ struct ComReleaser {
     void operator()(IUnknown* object) const { object->Release(); }
 };
 
-// The special folder CSIDL through its item list, which the shell's allocator frees.
-std::optional<std::string> SpecialFolder(int csidl) {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr)
-        return std::nullopt;
-    char path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListA(items, path);
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-        std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
-        owned->Free(items);
-    }
-    if (!found) return std::nullopt;
-    return std::string(path);
-}
-
 // The files (no directories) that match PATTERN, each with its name, path and kind.
 template <typename Visit>
 void ForEachProfileFile(const std::string& pattern, Visit visit) {
@@ -56,6 +40,22 @@ std::string Pattern(const std::string& folder, const char* extension) {
 }
 
 }  // namespace
+
+// The item list is freed with the shell's allocator.
+std::optional<std::string> SpecialFolder(int csidl) {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr)
+        return std::nullopt;
+    char path[MAX_PATH] = {};
+    const BOOL found = SHGetPathFromIDListA(items, path);
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator))) {
+        std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
+        owned->Free(items);
+    }
+    if (!found) return std::nullopt;
+    return std::string(path);
+}
 
 std::string GetProfileFolder() {
     auto folder = SpecialFolder(IsNtFamily() ? CSIDL_COMMON_APPDATA : CSIDL_APPDATA);

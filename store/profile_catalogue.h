@@ -5,8 +5,13 @@
 
 #include "store/profile_rules.h"
 
+#include <optional>
 #include <string>
 #include <vector>
+
+// The path of the shell's special folder CSIDL (CSIDL_APPDATA, ...), read through its item list;
+// none when the shell cannot give it.
+std::optional<std::string> SpecialFolder(int csidl);
 
 // The common profile folder: the all-users application data (the user's on systems outside the
 // NT family) and "\Ovanta\Profiles"; a fixed path when the shell cannot say.

@@ -55,12 +55,13 @@ protected:
     HBITMAP logo() const { return m_logo.get(); }
 
     const MessageMap* GetMessageMap() const override;
+    // A page that lets go of more when its window goes calls this first.
+    void OnDestroy();
 
 private:
     void OnPaint();
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    void OnDestroy();
 
     std::vector<int> m_skinnedIds;
     skin::SkinBitmap m_logo;

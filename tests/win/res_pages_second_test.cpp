@@ -83,7 +83,7 @@ TEST_F(PagesSecond, CertificateListSharesItsWidthUnderItsHeaderTextsWithTheCerti
     GetClientRect(list, &client);
     const std::vector<Column> columns = Columns(list);
     ASSERT_EQ(columns.size(), 2u);
-    EXPECT_EQ(columns[0].heading, "231");
+    EXPECT_EQ(columns[0].heading, "231 (0)") << "no certificate folder";
     EXPECT_EQ(columns[1].heading, "232");
     EXPECT_NEAR(columns[0].width + columns[1].width, client.right, 1) << "two thirds and a third";
     EXPECT_GT(columns[0].width, columns[1].width);

@@ -1,0 +1,113 @@
+// The certificate page on a Cert folder of its own, the firewall page on the library's fixture.
+#include "app/ansi_text.h"
+#include "app/message_box.h"
+#include "pages/page5_dlg.h"
+#include "pages/page7_dlg.h"
+#include "sim/common/sim_state.h"
+#include "tests/win/client_state.h"
+#include "tests/win/template_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace templates;
+using Names = std::vector<std::string>;
+
+// The file dialog answers CHOSEN, or is cancelled when it is empty.
+struct Page : CPage5Dlg {
+    std::string chosen;
+    INT_PTR AskImportFile(CFileDialog& dialog) override {
+        lstrcpynA(dialog.m_ofn.lpstrFile, chosen.c_str(), dialog.m_ofn.nMaxFile);
+        return chosen.empty() ? IDCANCEL : IDOK;
+    }
+};
+
+// Cert holds an unreadable file under Brenwick's name, a folder "x.0" and a file not named ".0";
+// Campus comes after the page, so only a rebuilt list counts it. Questions follow the file name.
+TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeReplacing) {
+    std::string built(MAX_PATH, '\0');
+    built.resize(GetModuleFileNameA(nullptr, built.data(), MAX_PATH - 1));
+    built = built.substr(0, built.rfind('\\')) + "\\certs\\";
+    EmptyProfileFolders scratch;  // the installation folder, emptied and put back at the end
+    const std::string install = scratch.user, cert = install + "\\Cert\\";
+    struct Case {
+        std::string chosen, missingTexts;
+        int language, answer, rows;
+        Names boxes;
+    } cases[] = {
+        {"", "", 1, IDYES, 0, {}},
+        {"names.txt", "", 1, IDYES, 0, {"Error - (8050)"}},
+        {"brenwick-root.pem", "", 1, IDNO, 1, {"Information - (245) after"}},
+        {"brenwick-root.der", "", 0, IDYES, 2, {Utf8ToCodePage("알림 - (245)") + " after"}},
+        {"brenwick-root.pem", "8053", 1, IDNO, 2, {}},
+    };
+    for (const Case& c : cases) {
+        testing_client::ScopedClient client(c.language);
+        testing_client::SetFixtureText("MissingTexts", c.missingTexts);
+        DeleteFileA((cert + "6b1a6887.0").c_str());
+        CreateDirectoryA(cert.c_str(), nullptr);
+        CreateDirectoryA((cert + "x.0").c_str(), nullptr);
+        CopyFileA((built + "names.txt").c_str(), (cert + "cdb864bc.0").c_str(), FALSE);
+        CopyFileA((built + "campus-radius.der").c_str(), (cert + "c.crt").c_str(), FALSE);
+        Names boxes;
+        SetMessageBoxRecorder([&](HWND, const std::string& text, const std::string& title, UINT) {
+            boxes.push_back(title + (text.rfind("cdb864bc.0\n", 0) == 0 ? " after" : ""));
+            return c.answer;
+        });
+        Page page;  // locked when Korean: the list greyed, importing still open
+        page.SetInterfaceTexts(Texts{"230", "231", "232", "233", "234", "235"}.data());
+        page.m_strInstallDir = install;
+        page.m_bLocked = c.language == 0;
+        page.chosen = c.chosen.empty() ? "" : built + c.chosen;
+        ASSERT_TRUE(page.Create(CPage5Dlg::IDD, &parent));
+        CopyFileA((built + "campus-radius.pem").c_str(), (cert + "6b1a6887.0").c_str(), FALSE);
+        Notify(page.m_hWnd, 1053, BN_CLICKED);
+        EXPECT_EQ(boxes, c.boxes);
+        EXPECT_EQ(page.m_listCerts.GetItemCount(), c.rows);
+        EXPECT_EQ(Enabled(page.m_hWnd, 1052), c.language != 0);
+        EXPECT_TRUE(Enabled(page.m_hWnd, 1053));
+        if (c.rows != 1) continue;
+        EXPECT_EQ(page.m_listCerts.GetItemText(0, 0), "Campus RADIUS Root");
+    }
+}
+
+// One page, its tab entered for each policy in turn: each entry shows that policy alone.
+TEST_F(PageHost, FirewallPageShowsThePolicyTheLibraryReportsAtEachTabEntry) {
+    const FirewallRule out = {0xC0A80001, 0xC0A800FF, 0x0A000001, 0x0A0000FE, 53, 1024,
+                              1025,       80,         6,          1,          1};
+    const FirewallRule in = {0xC0A80001, 0xC0A800FF, 0x0A000001, 0x0A0000FE, 53, 1024,
+                             1025,       80,         17,         0,          0};
+    const std::string outRow = "OutBound 10.0.0.1 10.0.0.254 TCP Allow 1025 80",
+                      inRow = "InBound 192.168.0.1 192.168.0.255 UDP Deny 53 1024";
+    const struct {
+        int header[4];  // and the rules after it, as the library lays the block out
+        FirewallRule rules[3];
+        DWORD size;  // 0: the library reports size 0, and is asked once
+        Names rows;
+    } cases[] = {
+        {{}, {}, 0, {}},
+        {{0, 0, 0, 0}, {}, 16, {}},
+        {{0, 1, 1, 0}, {out, in}, 16 + 2 * 36, {outRow, inRow}},
+        {{0, 2, 1, 0}, {in, out}, 16 + 3 * 36 - 1, {inRow, outRow}},  // the third record cut
+    };
+    testing_client::ScopedClient client;
+    CPage7Dlg page;
+    ASSERT_TRUE(page.Create(CPage7Dlg::IDD, &parent));
+    for (const auto& c : cases) {
+        sim::RegKey fixtures;
+        fixtures.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
+        RegSetValueExA(fixtures.get(), "FirewallPolicy", 0, REG_BINARY,
+                       reinterpret_cast<const BYTE*>(c.header), c.size);
+        const size_t journal = testing_client::JournalOfThisProcess().size();
+        page.OnTabPageActivate(6, 6);
+        EXPECT_EQ(testing_client::JournalOfThisProcess().size() - journal, c.size ? 2u : 1u);
+        Names rows(page.m_listRules.GetItemCount());
+        for (size_t i = 0; i < rows.size() * 7; ++i)
+            rows[i / 7] += (i % 7 ? " " : "") + page.m_listRules.GetItemText(int(i / 7), i % 7);
+        EXPECT_EQ(rows, c.rows);
+        page.OnTabPageDeactivate(6, 6);
+    }
+}
+
+}  // namespace
