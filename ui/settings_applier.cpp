@@ -4,6 +4,7 @@
 #include "app/message_text.h"
 #include "app/windows_version.h"
 #include "store/machine_registry.h"
+#include "store/profile_catalogue.h"
 #include "store/registry_schema.h"
 #include "store/settings_rules.h"
 #include "store/startup_shortcuts.h"
@@ -94,9 +95,9 @@ std::string Command(const char* format, const std::string& first, const std::str
     return command;
 }
 
-std::string SpecialFolder(int csidl) {
-    char folder[MAX_PATH] = {};
-    return SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE) ? folder : std::string();
+// The shell's folder CSIDL; empty when the shell cannot say.
+std::string ShellFolder(int csidl) {
+    return SpecialFolder(csidl).value_or(std::string());
 }
 
 }  // namespace
@@ -323,7 +324,7 @@ bool SettingsApplier::WriteSwitchOn() {
     using namespace schema;
     if (!CreateMachineKey(kOvaSvcKey)) return false;
     const HWND p = m_dialog.m_page8.m_hWnd;
-    const std::string profiles = SpecialFolder(CSIDL_COMMON_APPDATA) + "\\Ovanta\\Profiles\\";
+    const std::string profiles = ShellFolder(CSIDL_COMMON_APPDATA) + "\\Ovanta\\Profiles\\";
     if (!WriteMachineDword(kOvaSvcKey, kWireWirelessAutoSwitch, 1)) {
         ShowErrorText(kMsgSwitchOnNotWritten);
         return false;
@@ -439,7 +440,7 @@ bool SettingsApplier::RemoveStartUpShortcuts() {
 }
 
 bool SettingsApplier::CreateStartUpShortcut(const std::string& path, const std::string& name) {
-    const std::string commonData = SpecialFolder(CSIDL_COMMON_APPDATA);
+    const std::string commonData = ShellFolder(CSIDL_COMMON_APPDATA);
     const bool forAllUsers = !commonData.empty() && path.find(commonData) != std::string::npos;
     const std::string folder = StartupFolder(forAllUsers ? CSIDL_COMMON_STARTUP : CSIDL_STARTUP);
     // the name keeps the profile's extension: office.pcf gives office.pcf.lnk

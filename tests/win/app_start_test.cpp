@@ -103,12 +103,15 @@ TEST_F(StartUp, NameHeldByAnotherKindOfObjectShows8118LogsTheErrorAndReleasesThe
     DeleteFileA(LogPath().c_str());
 }
 
-// Closes the main dialog with Cancel or OK as soon as it is activated.
+// Closes the main dialog with Cancel or OK as soon as it is activated; when OK finds something to
+// refuse (this program made no card list or catalogue), Cancel follows.
 WPARAM g_closeWith = IDCANCEL;
 HHOOK g_hook = nullptr;
 LRESULT CALLBACK CloseOnActivate(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE)
+    if (code == HCBT_ACTIVATE) {
         PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, g_closeWith, 0);
+        PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDCANCEL, 0);
+    }
     return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
@@ -123,7 +126,7 @@ TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMut
         EXPECT_FALSE(app.InitInstance());
         UnhookWindowsHookEx(g_hook);
 
-        EXPECT_TRUE(titles.empty());
+        if (closeWith == IDCANCEL) EXPECT_TRUE(titles.empty());
         // opened first and released last; in between the pages read through it
         auto journal = NewJournal();
         ASSERT_GE(journal.size(), 2u) << closeWith;
