@@ -1,16 +1,6 @@
 #include "afx/data_exchange.h"
 
-#include "afx/win_app.h"
-
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
-
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 // Sets a control's text only when it differs, so that a reload does not flicker or move the
 // caret.
@@ -46,20 +36,6 @@ void CDataExchange::Fail() {
         if (m_bEditLastControl) ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
     }
     m_bFailed = true;
-}
-
-bool AfxParseInt(const char* text, int* value) {
-    while (IsBlank(*text)) ++text;
-    const char first = *text;
-    char* end = nullptr;
-    errno = 0;
-    const long long parsed = std::strtoll(text, &end, 10);
-    if (end == text || (parsed == 0 && first != '0')) return false;
-    if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX) return false;
-    while (IsBlank(*end)) ++end;
-    if (*end != '\0') return false;
-    *value = static_cast<int>(parsed);
-    return true;
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
@@ -111,21 +87,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value) {
     }
 }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
-    if (pDX->Failed()) return;
-    HWND hWndControl = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        std::string text;
-        CWnd::FromHandle(hWndControl)->GetWindowText(text);
-        if (!AfxParseInt(text.c_str(), &value)) {
-            AfxMessageBox("Please enter an integer.", MB_OK | MB_ICONEXCLAMATION);
-            pDX->Fail();
-        }
-    } else {
-        SetTextIfChanged(hWndControl, std::to_string(value));
-    }
-}
-
 void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value) {
     if (pDX->Failed()) return;
     HWND hWndControl = pDX->PrepareCtrl(nIDC);
@@ -136,15 +97,5 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value) {
                               reinterpret_cast<LPARAM>(value.c_str())) == CB_ERR) {
         // A drop-down list has no edit field and ignores this.
         ::SetWindowTextA(hWndControl, value.c_str());
-    }
-}
-
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
-    if (pDX->Failed()) return;
-    HWND hWndControl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
-        index = static_cast<int>(::SendMessageA(hWndControl, CB_GETCURSEL, 0, 0));
-    } else {
-        ::SendMessageA(hWndControl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     }
 }

@@ -8,9 +8,9 @@
 //         DDX_Text(pDX, 1036, m_strId);
 //     }
 //
-// A field that cannot be read (an integer field holding no integer) ends the exchange: the user
-// is told through AfxMessageBox, the focus goes to that control, the lines after it do nothing
-// and UpdateData answers FALSE. Members exchanged before it keep their new values.
+// A field that cannot be taken ends the exchange (CDataExchange::Fail): the focus goes to that
+// control, the lines after it do nothing and UpdateData answers FALSE. Members exchanged before it
+// keep their new values.
 #pragma once
 
 #include "afx/wnd.h"
@@ -54,17 +54,8 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 // The control's text.
 void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value);
-// The control's text as a decimal integer (see AfxParseInt); a text that is not one fails.
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 // A combo box. Saving reads the edit field's text, or a drop-down list's selected line (empty
 // when none). Loading selects the first line that begins with the value, ignoring case, searching
 // from the top; when none does, the value becomes the edit field's text (a drop-down list is
 // then left as it was).
 void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value);
-// A combo box's selected line: its index, CB_ERR (-1) when none; loading selects it.
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-
-// The integer of an integer field: optional spaces and tabs, an optional sign, decimal digits,
-// optional spaces and tabs, and nothing else; the value must fit an int. A text whose value
-// reads as 0 must start with the digit 0 ("+0" and "-0" are refused, as in MFC).
-bool AfxParseInt(const char* text, int* value);

@@ -1,11 +1,10 @@
 // Dialog data exchange: the members of a real dialog exchanged with its controls in both
-// directions, with MFC's rules for radio groups, check boxes, integer fields and combo boxes.
+// directions, with MFC's rules for radio groups, check boxes and combo boxes.
 #include "tests/win/afx_test_ids.h"
 #include "tests/win/afx_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <utility>
 
 namespace {
@@ -13,9 +12,6 @@ namespace {
 // Exchanges whatever fields a test switches on, in template order.
 class CFieldsDlg : public CDialog {
 public:
-    int m_nFirstNumber = 0;
-    int m_nSecondNumber = 0;
-    std::string m_strText;
     int m_nColour = -1;
     int m_nThreeState = 0;
     std::string m_strEditable;
@@ -23,7 +19,6 @@ public:
     CComboBox m_editable;
     CComboBox m_listed;
 
-    bool fields = false;
     bool colour = false;
     bool threeState = false;
     bool combos = false;
@@ -32,11 +27,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Control(pDX, IDC_COMBO_EDITABLE, m_editable);
         DDX_Control(pDX, IDC_COMBO_LIST, m_listed);
-        if (fields) {
-            DDX_Text(pDX, IDC_EDIT_FIRST_NUMBER, m_nFirstNumber);
-            DDX_Text(pDX, IDC_EDIT_SECOND_NUMBER, m_nSecondNumber);
-            DDX_Text(pDX, IDC_EDIT_TEXT, m_strText);
-        }
         if (colour) DDX_Radio(pDX, IDC_RADIO_RED, m_nColour);
         if (threeState) DDX_Check(pDX, IDC_CHECK_THREE_STATE, m_nThreeState);
         if (combos) {
@@ -55,7 +45,6 @@ protected:
 
     UINT Checked(int id) const { return dlg.IsDlgButtonChecked(id); }
 
-    BoxRecordingApp app;
     CFieldsDlg dlg;
 };
 
@@ -92,45 +81,6 @@ TEST_F(DataExchangeTest, CheckBoxExchangesAllThreeStates) {
         dlg.m_nThreeState = -5;
         ASSERT_TRUE(dlg.UpdateData(TRUE));
         EXPECT_EQ(dlg.m_nThreeState, state);
-    }
-}
-
-TEST_F(DataExchangeTest, FirstBadNumberStopsTheExchangeThereWithTheFocusOnIt) {
-    dlg.fields = true;
-    dlg.SetDlgItemText(IDC_EDIT_FIRST_NUMBER, " 8\t");
-    dlg.SetDlgItemText(IDC_EDIT_SECOND_NUMBER, "eight");
-    dlg.SetDlgItemText(IDC_EDIT_TEXT, "after the bad field");
-    dlg.m_nSecondNumber = 3;
-
-    EXPECT_FALSE(dlg.UpdateData(TRUE));
-    EXPECT_EQ(dlg.m_nFirstNumber, 8);   // before the bad field: exchanged
-    EXPECT_EQ(dlg.m_nSecondNumber, 3);  // the bad field: unchanged
-    EXPECT_EQ(dlg.m_strText, "");       // after it: not reached
-    EXPECT_EQ(app.boxes, (Log{"Please enter an integer."}));
-    EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg, IDC_EDIT_SECOND_NUMBER));
-}
-
-TEST(IntegerFieldTest, AcceptsOnlyDecimalIntegersWithBlanksAround) {
-    // The text and the value read from it; -99: refused, the value kept.
-    const std::pair<const char*, int> cases[] = {{"42", 42},
-                                                 {"-7", -7},
-                                                 {"+7", 7},
-                                                 {"  12 \t", 12},
-                                                 {"007", 7},
-                                                 {"2147483647", INT_MAX},
-                                                 {"-2147483648", INT_MIN},
-                                                 {"", -99},
-                                                 {"  ", -99},
-                                                 {"12x", -99},
-                                                 {"1 2", -99},
-                                                 {"0x10", -99},
-                                                 {"-0", -99},
-                                                 {"2147483648", -99},
-                                                 {"-2147483649", -99}};
-    for (const auto& [text, expected] : cases) {
-        int value = -99;
-        EXPECT_EQ(AfxParseInt(text, &value), expected != -99) << '"' << text << '"';
-        EXPECT_EQ(value, expected) << '"' << text << '"';
     }
 }
 

@@ -126,7 +126,9 @@ TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMut
         EXPECT_FALSE(app.InitInstance());
         UnhookWindowsHookEx(g_hook);
 
-        if (closeWith == IDCANCEL) EXPECT_TRUE(titles.empty());
+        if (closeWith == IDCANCEL) {
+            EXPECT_TRUE(titles.empty());
+        }
         // opened first and released last; in between the pages read through it
         auto journal = NewJournal();
         ASSERT_GE(journal.size(), 2u) << closeWith;
