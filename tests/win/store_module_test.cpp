@@ -138,17 +138,6 @@ TEST_F(StoreModuleTest, AWrittenStartListComesBackByCardName) {
     EXPECT_EQ(noPassword.text, "");
 }
 
-TEST_F(StoreModuleTest, WithAutoStartOffTheStoredListStaysAsItWas) {
-    CommitList({{"LAN", "C:\\p\\office.pcf", "", "kim"}});
-    // OK with auto-start off: 73 and 57, no records and no 71.
-    ASSERT_TRUE(m_store.Request(73).ok);
-    ASSERT_TRUE(m_store.Request(57, 0).ok);
-
-    EXPECT_EQ(m_store.Request(43, 0, "", kStartListSize).text, "LAN");
-    EXPECT_EQ(m_store.Request(51, 0, "LAN").text, "C:\\p\\office.pcf");
-    EXPECT_EQ(m_store.Request(41, 1).value, 0u);
-}
-
 TEST_F(StoreModuleTest, AnEntryRemovedBeforeTheCommitIsGoneAfterwards) {
     CommitList(
         {{"LAN", "C:\\p\\office.pcf", "", "kim"}, {"Wi-Fi", "C:\\p\\campus.wcf", "", "lee"}});

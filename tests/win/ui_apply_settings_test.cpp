@@ -271,6 +271,7 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
          [](auto& items, auto&) {
              EXPECT_EQ(items["41"], 0);
              EXPECT_TRUE(items["71"].is_null());
+             EXPECT_NE(items["43"], "") << "the stored list stays";
          }},
     };
     for (const auto& c : cases) {
