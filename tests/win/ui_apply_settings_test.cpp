@@ -23,6 +23,7 @@ using namespace main_dialog;
 using templates::SetText;
 using Json = nlohmann::ordered_json;
 using Act = std::function<void(COvaSettingsDlg&)>;
+using D = COvaSettingsDlg;
 using Titles = std::vector<std::string>;
 using Writes = std::vector<std::pair<std::string, std::uint32_t>>;
 
@@ -54,6 +55,18 @@ Act Then(Act first, Act second) {
     };
 }
 const Act kOk = [](COvaSettingsDlg& d) { d.SendMessage(WM_COMMAND, IDOK); };
+// The control ID of page PAGE left unticked, or with nothing chosen.
+template <auto page>
+Act Untick(int id) {
+    return [id](COvaSettingsDlg& d) { Tick(d.*page, id, false); };
+}
+template <auto page>
+Act Unpick(int id) {
+    return [id](COvaSettingsDlg& d) { Choose(d.*page, id, -1); };
+}
+Act DebugData(int on) {
+    return [on](COvaSettingsDlg& d) { d.m_page4.m_bDebugData = on; };
+}
 Act WaitTime(const char* text) {
     return [text](COvaSettingsDlg& d) { SetDlgItemTextA(d.m_page6.m_hWnd, 1062, text); };
 }
@@ -93,46 +106,36 @@ TEST_F(ApplySettings, OkOnTheDemoClientWritesBackWhatItReadWithEachValuesByteCou
     const Json after = Dump();
     EXPECT_EQ(after, expected) << "written: " << after.dump(1);
 
+    // texts with their zero but for the start-up values, which go without
     using namespace schema;
-    const Json& r = after["registry"];
-    auto zeroed = [&](const char* key, const char* name) {
-        return std::pair{std::string(name),
-                         std::uint32_t(r[Key(key)][name].get<std::string>().size() + 1)};
+    auto bytes = [&](const char* key, const char* name, int zero = 1) {
+        const size_t length = after["registry"][Key(key)][name].get<std::string>().size();
+        return std::pair{std::string(name), static_cast<std::uint32_t>(length + zero)};
     };
-    auto bare = [&](const char* key, const char* name) {
-        return std::pair{std::string(name),
-                         std::uint32_t(r[Key(key)][name].get<std::string>().size())};
-    };
-    const Writes writes = {{kLanguage, 4},
-                           {kUseOvaGina, 2},
-                           zeroed(kOvaGinaKey, kGinaNicName),
-                           zeroed(kOvaGinaKey, kGinaNdisName),
-                           zeroed(kOvaGinaKey, kGinaNicType),
-                           zeroed(kOvaGinaKey, kGinaProfilePathName),
-                           zeroed(kOvaGinaKey, kGinaAuthTimeout),
-                           {kGinaDll, 12},
-                           {kWireWirelessAutoSwitch, 4},
-                           {kUserNotice, 4},
-                           zeroed(kOvaSvcKey, kWireProfile),
-                           zeroed(kOvaSvcKey, kWirelessProfile),
-                           zeroed(kOvaSvcKey, kWireCard),
-                           zeroed(kOvaSvcKey, kWirelessCard),
-                           bare(kStartUpKey, kStartUpProfile),
-                           bare(kStartUpKey, kStartUpDriver),
-                           {kStartUpAuthEnable, 4}};
+    Writes writes = {{kLanguage, 4}, {kUseOvaGina, 2}};
+    for (const char* name :
+         {kGinaNicName, kGinaNdisName, kGinaNicType, kGinaProfilePathName, kGinaAuthTimeout})
+        writes.push_back(bytes(kOvaGinaKey, name));
+    writes.insert(writes.end(), {{kGinaDll, 12}, {kWireWirelessAutoSwitch, 4}, {kUserNotice, 4}});
+    for (const char* name : {kWireProfile, kWirelessProfile, kWireCard, kWirelessCard})
+        writes.push_back(bytes(kOvaSvcKey, name));
+    writes.insert(writes.end(), {bytes(kStartUpKey, kStartUpProfile, 0),
+                                 bytes(kStartUpKey, kStartUpDriver, 0),
+                                 {kStartUpAuthEnable, 4}});
     EXPECT_EQ(ValueWrites(), writes);
 }
 
 TEST_F(ApplySettings, CancelAfterChangesOnEveryPageWritesNothing) {
     const Json before = Dump();
     ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
-        Tick(d.m_page1, 1029, false);
-        Tick(d.m_page2, 1020, false);
-        Tick(d.m_page3, 1021, false);
-        Tick(d.m_page4, 1024, false);
-        Tick(d.m_page6, 1055, false);
-        Tick(d.m_page8, 1066, false);
-        Tick(d.m_page9, 1087, false);
+        for (const auto& [page, id] : {std::pair<CWnd*, int>{&d.m_page1, 1029},
+                                       {&d.m_page2, 1020},
+                                       {&d.m_page3, 1021},
+                                       {&d.m_page4, 1024},
+                                       {&d.m_page6, 1055},
+                                       {&d.m_page8, 1066},
+                                       {&d.m_page9, 1087}})
+            Tick(*page, id, false);
     }));
     EXPECT_FALSE(closedWithOk);
     EXPECT_EQ(Dump(), before);
@@ -140,59 +143,30 @@ TEST_F(ApplySettings, CancelAfterChangesOnEveryPageWritesNothing) {
 
 // Each failure shows its messages, writes nothing after its own step and leaves the dialog open.
 TEST_F(ApplySettings, AFailureKeepsTheDialogOpenWithItsMessages) {
+    // Box 0 is the library's own text, in a box titled with the program's name.
     const struct {
-        const char* name;
         std::string fixture;
         Act act;
-        Titles boxes;
+        std::vector<int> boxes;
         bool anyValueWritten;
     } cases[] = {
-        {"wireless default without a card",
-         "",
-         [](auto& d) { Choose(d.m_page3, 1014, -1); },
-         {"Error - (8077)"},
-         false},
-        {"wired default without a card",
-         "",
-         [](auto& d) { Choose(d.m_page3, 1015, -1); },
-         {"Error - (8078)"},
-         false},
-        {"no wait time", "", WaitTime(""), {"Error - (8082)"}, true},
-        {"wait time 0", "", WaitTime("0"), {"Error - (8083)"}, true},
-        {"wait time 21", "", WaitTime("21"), {"Error - (8083)"}, true},
-        {"logon value refused",
-         "FailRegValues NicName",
-         nullptr,
-         {"OvaSettings", "Error - (8084)"},
-         true},
-        {"logon off refused",
-         "FailRegValues UseOvaGina",
-         [](auto& d) { Tick(d.m_page6, 1055, false); },
-         {"OvaSettings", "Error - (8081)"},
-         true},
-        {"switch without a wired profile",
-         "",
-         [](auto& d) { Choose(d.m_page8, 1068, -1); },
-         {"Error - (8079)"},
-         true},
-        {"switch without a wireless profile",
-         "",
-         [](auto& d) { Choose(d.m_page8, 1069, -1); },
-         {"Error - (8080)"},
-         true},
-        {"switch off refused",
-         "FailRegValues UserNotice",
-         [](auto& d) { Tick(d.m_page8, 1066, false); },
-         {},
-         true},
-        {"start-up without a profile",
-         "",
-         [](auto& d) { Choose(d.m_page9, 1082, -1); },
-         {"Error - (8105)"},
-         true},
+        {"", Unpick<&D::m_page3>(1014), {8077}, false},
+        {"", Unpick<&D::m_page3>(1015), {8078}, false},
+        {"", WaitTime(""), {8082}, true},
+        {"", WaitTime("0"), {8083}, true},
+        {"", WaitTime("21"), {8083}, true},
+        {"FailRegValues NicName", nullptr, {0, 8084}, true},
+        {"FailRegValues UseOvaGina", Untick<&D::m_page6>(1055), {0, 8081}, true},
+        {"", Unpick<&D::m_page8>(1068), {8079}, true},
+        {"", Unpick<&D::m_page8>(1069), {8080}, true},
+        {"FailRegValues UserNotice", Untick<&D::m_page8>(1066), {}, true},
+        {"", Unpick<&D::m_page9>(1082), {8105}, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        Titles titles;
+        for (int box : c.boxes)
+            titles.push_back(box ? "Error - (" + std::to_string(box) + ")" : "OvaSettings");
+        SCOPED_TRACE(c.fixture + " " + ::testing::PrintToString(titles));
         ASSERT_TRUE(Ovasim("reset --english --demo"));
         if (!c.fixture.empty()) {
             ASSERT_TRUE(Ovasim("fixture " + c.fixture));
@@ -201,7 +175,7 @@ TEST_F(ApplySettings, AFailureKeepsTheDialogOpenWithItsMessages) {
         journalStart = testing_client::JournalOfThisProcess().size();
         ASSERT_TRUE(Run(c.act ? Then(c.act, kOk) : kOk));
         EXPECT_FALSE(closedWithOk);
-        EXPECT_EQ(BoxTitles(), c.boxes);
+        EXPECT_EQ(BoxTitles(), titles);
         EXPECT_EQ(!ValueWrites().empty(), c.anyValueWritten);
     }
 }
@@ -209,73 +183,47 @@ TEST_F(ApplySettings, AFailureKeepsTheDialogOpenWithItsMessages) {
 // What each change writes, and what it leaves as it was; the dialog closes without a box.
 TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
     using namespace schema;
-    const std::string gina = Key(kOvaGinaKey), svc = Key(kOvaSvcKey), startUp = Key(kStartUpKey),
-                      run = Key(kRunKey);
+    // Places in the dump, as JSON pointers.
+    const std::string gina = "/registry/" + Key(kOvaGinaKey) + "/",
+                      svc = "/registry/" + Key(kOvaSvcKey) + "/",
+                      startUp = "/registry/" + Key(kStartUpKey) + "/", items = "/store/items/";
+    const std::string run = "/registry/" + Key(kRunKey) + "/" + kRunOvanta;
+    const std::string ginaDll = "/registry/" + Key(kWinlogonKey) + "/" + kGinaDll;
+    const std::string office = GetProfileFolder() + "\\office.pcf";
+    const std::string lab = GetProfileFolder() + "\\lab.hcf";
     const struct {
-        const char* name;
         std::vector<std::string> setup;
         Act act;
-        std::function<void(const Json& items, const Json& registry)> check;
+        std::vector<std::pair<std::string, Json>> expected;
     } cases[] = {
-        {"wait time typed with more after it",
-         {},
-         WaitTime("5x"),
-         [&](auto&, auto& r) { EXPECT_EQ(r[gina][kGinaAuthTimeout], "5x"); }},
-        {"logon off",
-         {},
-         [](auto& d) { Tick(d.m_page6, 1055, false); },
-         [&](auto&, auto& r) {
-             EXPECT_TRUE(r[Key(kWinlogonKey)][kGinaDll].is_null());
-             EXPECT_EQ(r[gina][kUseOvaGina], "0");
-             EXPECT_EQ(r[gina][kGinaNicName], "");
-             EXPECT_EQ(r[gina][kGinaAuthTimeout], "10");
-         }},
-        {"logon page without a tab",
-         {"set-item 77 --int 0", "fixture FailRegValues UseOvaGina"},
-         [](auto& d) { Tick(d.m_page6, 1055, false); },
-         [&](auto&, auto& r) { EXPECT_EQ(r[gina][kUseOvaGina], "1"); }},
-        {"switch off",
-         {},
-         [](auto& d) { Tick(d.m_page8, 1066, false); },
-         [&](auto&, auto& r) {
-             EXPECT_EQ(r[svc][kWireWirelessAutoSwitch], 0);
-             EXPECT_EQ(r[svc][kUserNotice], 0);
-             EXPECT_EQ(r[svc][kWireProfile], GetProfileFolder() + "\\office.pcf");
-         }},
-        {"start-up off",
-         {},
-         [](auto& d) { Tick(d.m_page9, 1087, false); },
-         [&](auto&, auto& r) {
-             EXPECT_EQ(r[startUp][kStartUpAuthEnable], 0);
-             EXPECT_EQ(r[startUp][kStartUpDriver], "ndis");
-         }},
-        {"start-up on, no Run value",
-         {},
+        {{}, WaitTime("5x"), {{gina + kGinaAuthTimeout, "5x"}}},
+        {{},
+         Untick<&D::m_page6>(1055),
+         {{ginaDll, nullptr}, {gina + kUseOvaGina, "0"}, {gina + kGinaAuthTimeout, "10"}}},
+        // the logon page without a tab writes nothing of it
+        {{"set-item 77 --int 0", "fixture FailRegValues UseOvaGina"},
+         Untick<&D::m_page6>(1055),
+         {{gina + kUseOvaGina, "1"}}},
+        {{},
+         Untick<&D::m_page8>(1066),
+         {{svc + kWireWirelessAutoSwitch, 0},
+          {svc + kUserNotice, 0},
+          {svc + kWireProfile, office}}},
+        {{},
+         Untick<&D::m_page9>(1087),
+         {{startUp + kStartUpAuthEnable, 0}, {startUp + kStartUpDriver, "ndis"}}},
+        {{}, nullptr, {{run, nullptr}}},
+        {{"set-item 74 --text -w30;;", "fixture FailItems 75=9033"},
          nullptr,
-         [&](auto&, auto& r) { EXPECT_TRUE(r[run][kRunOvanta].is_null()); }},
-        {"debug data unchanged",
-         {"set-item 74 --text -w30;;", "fixture FailItems 75=9033"},
-         nullptr,
-         [](auto& items, auto&) { EXPECT_EQ(items["74"], "-w30;;"); }},
-        {"debug data off",
-         {"set-item 74 --text -d;;-w30;;-dd;;"},
-         [](auto& d) { d.m_page4.m_bDebugData = 0; },
-         [](auto& items, auto&) { EXPECT_EQ(items["74"], "-w30;;"); }},
-        {"debug data on",
-         {"set-item 74 --text -w30;;"},
-         [](auto& d) { d.m_page4.m_bDebugData = 1; },
-         [](auto& items, auto&) { EXPECT_EQ(items["74"], "-w30;;-dd;;"); }},
-        {"auto-start off",
-         {"fixture FailItems 71=9033"},
-         [](auto& d) { Tick(d.m_page1, 1029, false); },
-         [](auto& items, auto&) {
-             EXPECT_EQ(items["41"], 0);
-             EXPECT_TRUE(items["71"].is_null());
-             EXPECT_NE(items["43"], "") << "the stored list stays";
-         }},
+         {{items + "74", "-w30;;"}}},
+        {{"set-item 74 --text -d;;-w30;;-dd;;"}, DebugData(0), {{items + "74", "-w30;;"}}},
+        {{"set-item 74 --text -w30;;"}, DebugData(1), {{items + "74", "-w30;;-dd;;"}}},
+        {{"fixture FailItems 71=9033"},
+         Untick<&D::m_page1>(1029),
+         {{items + "41", 0}, {items + "71", nullptr}, {"/store/startList/2/profile", lab}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.expected.front().first);
         ASSERT_TRUE(Ovasim("reset --english --demo"));
         for (const std::string& setup : c.setup) ASSERT_TRUE(Ovasim(setup));
         boxes.clear();
@@ -283,7 +231,8 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
         EXPECT_TRUE(closedWithOk);
         EXPECT_EQ(BoxTitles(), Titles{});
         const Json state = Dump();
-        c.check(state["store"]["items"], state["registry"]);
+        for (const auto& [place, value] : c.expected)
+            EXPECT_EQ(state.value(Json::json_pointer(place), Json()), value) << place;
     }
 }
 
