@@ -1,18 +1,11 @@
 // Templates and control ids of the framework's test dialogs (afx_test.rc).
 #pragma once
 
-// A top-level dialog with a tab control and buttons, for message maps and reflection.
+// A top-level dialog with OK and Cancel.
 #define IDD_AFX_MAP 100
-#define IDC_BTN_HELP 1000
-#define IDC_TAB_PAGES 1001
-#define IDC_BTN_OWN 1002
-#define IDC_BTN_PLAIN 1003
 
 // Fields of every kind, for data exchange.
 #define IDD_AFX_FIELDS 101
-#define IDC_EDIT_FIRST_NUMBER 1100
-#define IDC_EDIT_SECOND_NUMBER 1101
-#define IDC_EDIT_TEXT 1102
 #define IDC_RADIO_RED 1110
 #define IDC_RADIO_GREEN 1111
 #define IDC_STATIC_IN_GROUP 1112

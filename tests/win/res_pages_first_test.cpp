@@ -159,25 +159,4 @@ TEST_F(PagesFirst, StartEntryBackgroundIsThePictureForTheResolution) {
     }
 }
 
-// The box is ticked from the member. A click on it is read at once; OK reads it and Cancel leaves
-// the member alone, though the box was changed behind the dialog's back.
-TEST_F(PagesFirst, AdvancedSettingsExchangeTheBoxWithTheMember) {
-    for (int press : {1050, IDOK, IDCANCEL}) {
-        for (int debugData : {0, 1}) {
-            CDetailsDlg dialog(&parent);
-            dialog.m_bDebugData = debugData;
-            ASSERT_TRUE(dialog.Create(CDetailsDlg::IDD, &parent));
-            EXPECT_EQ(dialog.IsDlgButtonChecked(1050), static_cast<UINT>(debugData));
-            if (press == 1050) {
-                SendMessageA(GetDlgItem(dialog.m_hWnd, 1050), BM_CLICK, 0, 0);
-            } else {
-                dialog.CheckDlgButton(1050, debugData ? BST_UNCHECKED : BST_CHECKED);
-                dialog.SendMessage(WM_COMMAND, MAKEWPARAM(press, BN_CLICKED));
-            }
-            EXPECT_EQ(dialog.m_bDebugData, press == IDCANCEL ? debugData : 1 - debugData)
-                << press << " " << debugData;
-        }
-    }
-}
-
 }  // namespace
