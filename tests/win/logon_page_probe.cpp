@@ -1,7 +1,8 @@
-// Works as the program would on the system it runs on and answers by its exit code, so that a test
-// can run it under another of Wine's Windows versions (Wine fixes a program's version when the
-// program starts). Without arguments it opens the Windows logon page; with "ok" it runs the main
-// dialog on the client as it is and presses OK.
+// Opens the Windows logon page as the program would on the system it runs on and answers what
+// the page shows as its exit code, so that a test can run it under another of Wine's Windows
+// versions (Wine fixes a program's version when the program starts).
+// With "ok" it runs the main dialog on the client as it is instead, presses OK and answers every
+// message box with OK.
 #include "app/message_box.h"
 #include "app/ovasettings_app.h"
 #include "app/windows_version.h"
@@ -14,9 +15,35 @@
 
 namespace {
 
+COvaSettingsDlg* g_dialog = nullptr;
+
+// Once the dialog shows: OK, then Cancel in case OK left it open.
+void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!IsWindowVisible(g_dialog->m_hWnd)) return;
+    KillTimer(nullptr, timer);
+    g_dialog->SendMessage(WM_COMMAND, IDOK);
+    PostMessageA(g_dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+}
+
+}  // namespace
+
 // 0x400 once the page is made, then bit 0 the NT family, bit 1 checkbox 1055 ticked and bits 2
 // to 9 controls 1055 to 1062 enabled.
-int OpenLogonPage() {
+int main(int argc, char** argv) {
+    COvaSettingsApp app;
+    app.m_hClient = QTV_CLI_initialize();
+    if (argc > 1 && std::strcmp(argv[1], "ok") == 0) {  // IDOK when OK closed the dialog
+        MakeProcessNicsInfo();
+        MakeProcessProfilesInfo();
+        SetMessageBoxRecorder(
+            [](HWND, const std::string&, const std::string&, UINT) { return IDOK; });
+        COvaSettingsDlg dialog;
+        g_dialog = &dialog;
+        SetTimer(nullptr, 0, 50, PressOk);
+        const int closed = static_cast<int>(dialog.DoModal());
+        QTV_CLI_terminate(app.m_hClient);
+        return closed;
+    }
     CWnd parent;
     parent.Attach(CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                   nullptr, nullptr));
@@ -28,44 +55,6 @@ int OpenLogonPage() {
         if (::IsWindowEnabled(::GetDlgItem(page.m_hWnd, id))) answer |= 4 << (id - 1055);
     page.DestroyWindow();
     DestroyWindow(parent.Detach());
-    return answer;
-}
-
-COvaSettingsDlg* g_dialog = nullptr;
-
-// Once the dialog shows: OK, then Cancel in case OK left it open.
-void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (!g_dialog->m_hWnd || !IsWindowVisible(g_dialog->m_hWnd)) return;
-    KillTimer(nullptr, timer);
-    g_dialog->SendMessage(WM_COMMAND, IDOK);
-    PostMessageA(g_dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
-}
-
-// IDOK when OK closed the dialog, plus 0x10 for every message box shown (each answered OK).
-int PressOkOnMainDialog() {
-    MakeProcessNicsInfo();
-    MakeProcessProfilesInfo();
-    int boxes = 0;
-    SetMessageBoxRecorder([&boxes](HWND, const std::string&, const std::string&, UINT) {
-        ++boxes;
-        return IDOK;
-    });
-    COvaSettingsDlg dialog;
-    g_dialog = &dialog;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, PressOk);
-    const int result = static_cast<int>(dialog.DoModal());
-    KillTimer(nullptr, timer);
-    SetMessageBoxRecorder(nullptr);
-    return result + 0x10 * boxes;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    COvaSettingsApp app;
-    app.m_hClient = QTV_CLI_initialize();
-    const int answer =
-        argc > 1 && std::strcmp(argv[1], "ok") == 0 ? PressOkOnMainDialog() : OpenLogonPage();
     QTV_CLI_terminate(app.m_hClient);
     return answer;
 }

@@ -366,15 +366,13 @@ TEST_F(ApplySettings, OutsideTheNtFamilyOkWritesNoWindowsLogonValue) {
         SetText(HKEY_CURRENT_USER, kVersionKey, "Version", version);
         driver::Process probe =
             driver::Start("\"" + driver::OwnFolder() + "\\logon_page_probe.exe\" ok");
-        const DWORD pid = probe.pid;
         DWORD code = 0;
-        EXPECT_TRUE(driver::WaitForExit(probe, 60000, &code));
-        driver::CloseProcess(probe);
-        EXPECT_EQ(code, DWORD{IDOK}) << "closed by OK without a box";
+        EXPECT_TRUE(driver::WaitForExit(probe, 60000, &code) && code == IDOK) << "closed by OK";
         std::set<std::string> written, logonWritten;
         for (const auto& e :
-             testing_client::JournalOf(driver::OwnFolder() + "\\ovacli-journal.txt", pid))
+             testing_client::JournalOf(driver::OwnFolder() + "\\ovacli-journal.txt", probe.pid))
             if (e.bytes) (logon.count(e.valueName) ? logonWritten : written).insert(e.valueName);
+        driver::CloseProcess(probe);
         EXPECT_EQ(logonWritten, version ? std::set<std::string>{} : logon) << version.has_value();
         EXPECT_EQ(written.count(kLanguage), 1u);
     }
