@@ -66,4 +66,9 @@ std::vector<std::string> StartListTokens(const std::string& text, int count) {
     return tokens;
 }
 
+std::optional<std::string> StartEntryRecord(const std::string& card, const std::string& second) {
+    if (card.size() + second.size() + 4 > kStartListTextLength) return std::nullopt;
+    return card + ";;" + second + ";;";
+}
+
 }  // namespace settings

@@ -1,9 +1,10 @@
-// Rules of three store texts the editor reads, free of Win32: the lock mask, the option string
-// and the start list.
+// Rules of the store texts the editor reads and writes, free of Win32: the lock mask, the option
+// string, the start list and its entry records.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,10 @@ constexpr std::size_t kStartListTextLength = 5119;
 // with the text; once more names than it have been taken, no further one is taken, so the first
 // and at most COUNT + 1 in all come back. Names are returned whole, whatever their length.
 std::vector<std::string> StartListTokens(const std::string& text, int count);
+
+// The record "CARD;;SECOND;;" of one start entry, where SECOND is its profile, password or ID;
+// none when the two with their separators would not leave the record's 5120-byte buffer room
+// for its terminating zero.
+std::optional<std::string> StartEntryRecord(const std::string& card, const std::string& second);
 
 }  // namespace settings

@@ -161,10 +161,9 @@ bool SettingsApplier::WriteStartList() {
                        {entry.password, kMsgPasswordRecordTooLong, kItemEntryPasswordRecord},
                        {entry.id, kMsgIdRecordTooLong, kItemEntryIdRecord}};
         for (const auto& record : records) {
-            if (entry.card.size() + record.second.size() + 4 >= kStartListTextSize)
-                return Fail(record.tooLong);
-            const std::string text = entry.card + kListSeparator + record.second + kListSeparator;
-            if (!Request(record.item, 0, text, OnFailure::kFail, kStartListTextSize,
+            const auto text = settings::StartEntryRecord(entry.card, record.second);
+            if (!text) return Fail(record.tooLong);
+            if (!Request(record.item, 0, *text, OnFailure::kFail, kStartListTextSize,
                          kStartListTextSize))
                 return false;
         }

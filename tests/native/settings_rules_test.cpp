@@ -46,6 +46,15 @@ TEST(WaitTime, TheLeadingNumberCountsAndTheRestIsIgnored) {
         EXPECT_EQ(settings::LeadingNumber(text), number) << text;
 }
 
+// Card and text with their two separators must leave the 5120-byte buffer its zero.
+TEST(StartEntryRecord, IsRefusedOnceCardTextAndSeparatorsReachTheBuffer) {
+    EXPECT_EQ(settings::StartEntryRecord("LAN", "office.pcf"), "LAN;;office.pcf;;");
+    const std::string card(5000, 'c');
+    EXPECT_EQ(settings::StartEntryRecord(card, std::string(115, 'p'))->size(), 5119u);
+    EXPECT_EQ(settings::StartEntryRecord(card, std::string(116, 'p')), std::nullopt);
+    EXPECT_EQ(settings::StartEntryRecord("", std::string(5116, 'p')), std::nullopt);
+}
+
 }  // namespace
 
 namespace {

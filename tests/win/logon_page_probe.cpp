@@ -1,15 +1,49 @@
 // Opens the Windows logon page as the program would on the system it runs on and answers what
 // the page shows as its exit code, so that a test can run it under another of Wine's Windows
 // versions (Wine fixes a program's version when the program starts).
+// With "ok" it runs the main dialog on the client as it is instead, presses OK and answers every
+// message box with OK.
+#include "app/message_box.h"
 #include "app/ovasettings_app.h"
 #include "app/windows_version.h"
 #include "pages/page6_dlg.h"
+#include "store/nics_info.h"
+#include "store/profile_catalogue.h"
+#include "ui/ovasettings_dlg.h"
+
+#include <cstring>
+
+namespace {
+
+COvaSettingsDlg* g_dialog = nullptr;
+
+// Once the dialog shows: OK, then Cancel in case OK left it open.
+void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!IsWindowVisible(g_dialog->m_hWnd)) return;
+    KillTimer(nullptr, timer);
+    g_dialog->SendMessage(WM_COMMAND, IDOK);
+    PostMessageA(g_dialog->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+}
+
+}  // namespace
 
 // 0x400 once the page is made, then bit 0 the NT family, bit 1 checkbox 1055 ticked and bits 2
 // to 9 controls 1055 to 1062 enabled.
-int main() {
+int main(int argc, char** argv) {
     COvaSettingsApp app;
     app.m_hClient = QTV_CLI_initialize();
+    if (argc > 1 && std::strcmp(argv[1], "ok") == 0) {  // IDOK when OK closed the dialog
+        MakeProcessNicsInfo();
+        MakeProcessProfilesInfo();
+        SetMessageBoxRecorder(
+            [](HWND, const std::string&, const std::string&, UINT) { return IDOK; });
+        COvaSettingsDlg dialog;
+        g_dialog = &dialog;
+        SetTimer(nullptr, 0, 50, PressOk);
+        const int closed = static_cast<int>(dialog.DoModal());
+        QTV_CLI_terminate(app.m_hClient);
+        return closed;
+    }
     CWnd parent;
     parent.Attach(CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                   nullptr, nullptr));

@@ -13,6 +13,8 @@
 #include <nlohmann/json.hpp>
 #include <shlobj.h>
 
+#include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -296,6 +298,35 @@ TEST_F(ApplySettings, ASecondOkWritesEverythingAgainWithTheLaterChange) {
     EXPECT_EQ(items["45"], "");
     EXPECT_EQ(items["84"], "") << "no NDIS name beside an unticked default";
     EXPECT_EQ(ValueWrites().front().first, schema::kLanguage);
+}
+
+// Wine fixes a program's Windows version at its start, so OK is pressed in a probe process: on
+// the NT family it writes every Windows logon value, outside it none, and the rest all the same.
+// Switching and start-up authentication are off: outside the NT family the profiles lie elsewhere.
+TEST_F(ApplySettings, OutsideTheNtFamilyOkWritesNoWindowsLogonValue) {
+    using namespace schema;
+    templates::SetDword(HKEY_LOCAL_MACHINE, kOvaSvcKey, kWireWirelessAutoSwitch, 0);
+    templates::SetDword(HKEY_LOCAL_MACHINE, kStartUpKey, kStartUpAuthEnable, 0);
+    constexpr char kVersionKey[] = "Software\\Wine\\AppDefaults\\logon_page_probe.exe";
+    const std::set<std::string> logon = {kUseOvaGina,  kGinaNicName,         kGinaNdisName,
+                                         kGinaNicType, kGinaProfilePathName, kGinaAuthTimeout,
+                                         kGinaDll};
+    const std::optional<std::string> versions[] = {std::nullopt, "win98"};
+    for (const auto& version : versions) {
+        SetText(HKEY_CURRENT_USER, kVersionKey, "Version", version);
+        driver::Process probe =
+            driver::Start("\"" + driver::OwnFolder() + "\\logon_page_probe.exe\" ok");
+        DWORD code = 0;
+        EXPECT_TRUE(driver::WaitForExit(probe, 60000, &code) && code == IDOK) << "closed by OK";
+        std::set<std::string> written, logonWritten;
+        for (const auto& e :
+             testing_client::JournalOf(driver::OwnFolder() + "\\ovacli-journal.txt", probe.pid))
+            if (e.bytes) (logon.count(e.valueName) ? logonWritten : written).insert(e.valueName);
+        driver::CloseProcess(probe);
+        EXPECT_EQ(logonWritten, version ? std::set<std::string>{} : logon) << version.has_value();
+        EXPECT_EQ(written.count(kLanguage), 1u);
+    }
+    RegDeleteTreeA(HKEY_CURRENT_USER, kVersionKey);
 }
 
 }  // namespace

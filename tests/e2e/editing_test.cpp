@@ -1,0 +1,52 @@
+// An editing session on the real editor: controls on several pages changed as a user changes
+// them, OK, and the client then holds those changes and nothing else.
+#include "tests/e2e/e2e_client.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// Control ID of any page of DIALOG, in the tab control or (without a tab) in the dialog itself.
+HWND PageControl(HWND dialog, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(
+        dialog,
+        [](HWND window, LPARAM p) {
+            auto& [id, found] = *reinterpret_cast<std::pair<int, HWND>*>(p);
+            return (found = GetDlgItem(window, id)) ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+TEST(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
+    ASSERT_TRUE(e2e::Ovasim("reset --demo"));
+    driver::Process editor = driver::Start(e2e::kInstalledEditor);
+    HWND dialog = driver::WaitForDialog(editor.pid, e2e::kWindowTimeoutMs);
+    std::string before, after;
+    ASSERT_TRUE(e2e::OvasimDump(&before));
+    SendMessageA(PageControl(dialog, 1020), BM_CLICK, 0, 0);  // auto-connect off
+    SendMessageA(PageControl(dialog, 1066), BM_CLICK, 0, 0);  // wired/wireless switching off
+    SendMessageA(PageControl(dialog, 1062), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+    driver::Click(dialog, IDOK);
+    EXPECT_TRUE(driver::WaitForExit(editor, e2e::kWindowTimeoutMs))
+        << "a box: " << driver::WindowText(driver::WaitForMessageBox(editor.pid, 0));
+    driver::EndProcess(editor.pid);
+    driver::CloseProcess(editor);
+
+    auto expected = nlohmann::json::parse(before);
+    auto& items = expected["store"]["items"];
+    items["44"] = 0;
+    auto& svc = expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaSvc"];
+    svc["WireWirelessAutoSwitch"] = svc["UserNotice"] = 0;  // switching off silences its notice
+    expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina"]["AuthTimeout"] = "12";
+    std::string profiles;  // the start list's profiles, committed again as they stand
+    for (const auto& entry : expected["store"]["startList"])
+        profiles += entry["profile"].get<std::string>() + ";;";
+    items["71"] = profiles;
+    ASSERT_TRUE(e2e::OvasimDump(&after));
+    EXPECT_EQ(e2e::WithoutJournal(after), e2e::WithoutJournal(expected.dump()));
+}
+
+}  // namespace
