@@ -3,6 +3,7 @@
 #include "pages/page9_dlg.h"
 #include "sim/common/sim_state.h"
 #include "store/registry_schema.h"
+#include "store/startup_shortcuts.h"
 #include "tests/win/client_state.h"
 #include "tests/win/template_support.h"
 
@@ -48,19 +49,10 @@ protected:
     }
     // A shortcut named NAME in the Startup folder CSIDL to TARGET.
     void Link(int csidl, const char* name, const std::string& target) {
-        IShellLinkA* link = nullptr;
-        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                               IID_IShellLinkA, reinterpret_cast<void**>(&link))));
-        link->SetPath(target.c_str());
-        IPersistFile* file = nullptr;
-        link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
         char folder[MAX_PATH] = {};
         SHGetFolderPathA(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, 0, folder);
-        const std::string path = std::string(folder) + "\\" + name;
-        file->Save(std::wstring(path.begin(), path.end()).c_str(), TRUE);
-        file->Release();
-        link->Release();
-        links.push_back(path);
+        links.push_back(std::string(folder) + "\\" + name);
+        ASSERT_TRUE(CreateProfileShortcut(links.back(), target, ""));
     }
     HWND Make(int mode) {
         page = std::make_unique<CPage9Dlg>();

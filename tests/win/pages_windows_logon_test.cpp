@@ -171,17 +171,6 @@ TEST_F(WindowsLogonPage, CardsChangedAfterTheStartAreNotOffered) {
     testing_client::SetFixtureText("Cards", kCards);
 }
 
-TEST_F(WindowsLogonPage, AProcessWithoutTheListsOffersNoCardAndNoProfile) {
-    StoreLogon("OvaGina.dll", "1");
-    CPage6Dlg page;
-    page.m_pNicsInfo = nullptr;
-    page.m_pProfilesInfo = nullptr;
-    ASSERT_TRUE(page.Create(CPage6Dlg::IDD, &parent));
-    EXPECT_TRUE(Lines(page.m_hWnd, 1057).empty());
-    EXPECT_EQ(Lines(page.m_hWnd, 1059), std::vector<std::string>{""});
-    ChooseCard(page.m_hWnd, 0);  // there is nothing to choose
-}
-
 TEST_F(WindowsLogonPage, OutsideTheNtFamilyThePageIsUntickedWithEveryControlDisabled) {
     StoreLogon("OvaGina.dll", "1");
     const std::string probe = "\"" + driver::OwnFolder() + "\\logon_page_probe.exe\"";
