@@ -31,6 +31,10 @@ protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
+// The text of line INDEX of the combo box COMBO in the ANSI code page, whole whatever its length;
+// empty when the line does not exist.
+std::string ComboLineText(HWND combo, int index);
+
 class CComboBox : public CWnd {
 public:
     // The new line's index; CB_ERR (-1) or CB_ERRSPACE (-2) on failure. A sorted box sorts it in.
@@ -57,7 +61,8 @@ public:
     int GetLBTextLen(int nIndex) const {
         return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
     }
-    // The text of line nIndex; a line that does not exist is a programming error.
+    // The text of line nIndex, whole whatever its length; a line that does not exist is a
+    // programming error.
     void GetLBText(int nIndex, std::string& rString) const;
     // Selects the first line after nStartAfter that begins with lpszString, ignoring case; the
     // search wraps to the top, and -1 searches from the top. The index, or CB_ERR when no line

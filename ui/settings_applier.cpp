@@ -1,5 +1,6 @@
 #include "ui/settings_applier.h"
 
+#include "afx/controls.h"
 #include "app/message_box.h"
 #include "app/message_text.h"
 #include "app/windows_version.h"
@@ -79,13 +80,7 @@ int Selection(HWND page, int id) {
 // The selected line of a list; empty when none is selected.
 std::string SelectedLine(HWND page, int id) {
     const int index = Selection(page, id);
-    if (index < 0) return std::string();
-    const LRESULT length = SendDlgItemMessageA(page, id, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return std::string();
-    std::string line(static_cast<size_t>(length) + 1, '\0');
-    SendDlgItemMessageA(page, id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(line.data()));
-    line.resize(strnlen(line.c_str(), line.size()));
-    return line;
+    return index < 0 ? std::string() : ComboLineText(GetDlgItem(page, id), index);
 }
 
 // FORMAT filled with two texts, cut to the 511 characters of a start-up command.

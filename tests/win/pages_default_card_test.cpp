@@ -181,6 +181,20 @@ TEST_F(DefaultCardPage, MoreThanTenCardsOfAKindAreAllListedWithTheirNdisNames) {
     EXPECT_EQ(page->m_strWirelessNdis[page->m_nWirelessSel], "");
 }
 
+// The longest name the store takes (1024) and the shortest it refuses (1025) come back whole.
+TEST_F(DefaultCardPage, ACardNameOfAnyLengthIsHandedBackWholeWhenChosen) {
+    for (size_t length : {1024u, 1025u, 4000u}) {
+        const std::string name(length, 'W');
+        SetFixtureText("Cards", "N||" + name + "||1##");
+        const auto page = Make();
+        Notify(page->m_hWnd, kWirelessList, CBN_DROPDOWN);
+        SendDlgItemMessageA(page->m_hWnd, kWirelessList, CB_SETCURSEL, 0, 0);
+        Notify(page->m_hWnd, kWirelessList, CBN_SELENDOK);
+        EXPECT_EQ(page->m_strDefaultWirelessCard, name) << length;
+        EXPECT_EQ(Lines(page->m_hWnd, kWirelessList), Names{name});
+    }
+}
+
 // A value of any length is read without writing past the page's 260 bytes; the key is made when
 // missing (the first read finds neither key nor value), and a missing value leaves the buffer.
 TEST_F(DefaultCardPage, UserSettingIsCutToTheBufferAndItsKeyIsCreated) {

@@ -89,11 +89,8 @@ void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent) {
 
 std::vector<std::string> Lines(HWND page, int combo) {
     std::vector<std::string> lines;
-    for (int i = 0; i < SendDlgItemMessageA(page, combo, CB_GETCOUNT, 0, 0); ++i) {
-        char line[260] = {};
-        SendDlgItemMessageA(page, combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(line));
-        lines.push_back(line);
-    }
+    for (int i = 0; i < SendDlgItemMessageA(page, combo, CB_GETCOUNT, 0, 0); ++i)
+        lines.push_back(ComboLineText(GetDlgItem(page, combo), i));
     return lines;
 }
 
