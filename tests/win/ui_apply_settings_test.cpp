@@ -66,6 +66,14 @@ template <auto page>
 Act Unpick(int id) {
     return [id](COvaSettingsDlg& d) { Choose(d.*page, id, -1); };
 }
+// The wireless default, chosen from a fresh enumeration; LongCards names it with LENGTH letters.
+const Act kChooseFirstWirelessCard = [](COvaSettingsDlg& d) {
+    d.m_page3.SendMessage(WM_COMMAND, MAKEWPARAM(1014, CBN_DROPDOWN), 0);
+    Choose(d.m_page3, 1014, 0);
+};
+std::string LongCards(size_t length) {
+    return "fixture Cards N||" + std::string(length, 'W') + "||1##R||Realtek||0##";
+}
 Act DebugData(int on) {
     return [on](COvaSettingsDlg& d) { d.m_page4.m_bDebugData = on; };
 }
@@ -163,6 +171,7 @@ TEST_F(ApplySettings, AFailureKeepsTheDialogOpenWithItsMessages) {
         {"", Unpick<&D::m_page8>(1069), {8080}, true},
         {"FailRegValues UserNotice", Untick<&D::m_page8>(1066), {}, true},
         {"", Unpick<&D::m_page9>(1082), {8105}, true},
+        {LongCards(1025).substr(8), kChooseFirstWirelessCard, {8063}, false},
     };
     for (const auto& c : cases) {
         Titles titles;
@@ -199,6 +208,7 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
         std::vector<std::pair<std::string, Json>> expected;
     } cases[] = {
         {{}, WaitTime("5x"), {{gina + kGinaAuthTimeout, "5x"}}},
+        {{LongCards(1024)}, kChooseFirstWirelessCard, {{items + "45", std::string(1023, 'W')}}},
         {{},
          Untick<&D::m_page6>(1055),
          {{ginaDll, nullptr}, {gina + kUseOvaGina, "0"}, {gina + kGinaAuthTimeout, "10"}}},
