@@ -8,7 +8,6 @@
 #include "tests/win/template_support.h"
 
 #include <gtest/gtest.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <memory>
@@ -30,12 +29,10 @@ protected:
         PageHost::SetUp();
         testing_client::SetLanguage(1);
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, schema::kStartUpKey);
-        CoInitialize(nullptr);
     }
     void TearDown() override {
         page.reset();
         for (const std::string& link : links) DeleteFileA(link.c_str());
-        CoUninitialize();
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, schema::kStartUpKey);
         PageHost::TearDown();
     }

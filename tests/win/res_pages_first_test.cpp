@@ -67,38 +67,6 @@ TEST_F(PagesFirst, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
     ExpectPages(kPages, &parent);
 }
 
-// DDX_Radio reads a radio's value within the group that starts at it: the language radios stand
-// alone (the page clears the other one itself) and the TLS radios share one group.
-TEST_F(PagesFirst, LanguageRadiosStandAloneAndTheTlsRadiosShareOneGroup) {
-    const auto page = MakePage<CPage4Dlg>(kPages[3].texts, false, &parent);
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(RadioGroupFrom(page->m_hWnd, 1012), std::vector<int>{1012});
-    EXPECT_EQ(RadioGroupFrom(page->m_hWnd, 1013), std::vector<int>{1013});
-    EXPECT_EQ(RadioGroupFrom(page->m_hWnd, 1088), (std::vector<int>{1088, 1086}));
-}
-
-bool Shown(const CWnd& dialog, int id) {
-    return GetWindowLongA(GetDlgItem(dialog.m_hWnd, id), GWL_STYLE) & WS_VISIBLE;
-}
-
-// An empty text hides its checkbox rather than showing it unlabelled; the advanced settings
-// button is never offered.
-TEST_F(PagesFirst, GeneralOptionsHideTheCheckboxWhoseTextTheClientLeftEmpty) {
-    const struct {
-        int emptied;  // index of the text left empty, -1 for none
-        bool trayShown, broadcastShown;
-    } cases[] = {{-1, true, true}, {0, false, true}, {1, true, false}};
-    for (const auto& c : cases) {
-        Texts texts = kPages[3].texts;
-        if (c.emptied >= 0) texts[c.emptied].clear();
-        auto page = MakePage<CPage4Dlg>(texts, false, &parent);
-        ASSERT_NE(page, nullptr);
-        EXPECT_EQ(Shown(*page, 1024), c.trayShown) << c.emptied;
-        EXPECT_EQ(Shown(*page, 1076), c.broadcastShown) << c.emptied;
-        EXPECT_FALSE(Shown(*page, 1049));
-    }
-}
-
 // Each dialog gets its texts through the page that opens it: the start list page hands on its
 // last five, the general options page four from its middle.
 TEST_F(PagesFirst, StartEntryAndAdvancedSettingsTakeTheirTextsThroughTheirPages) {

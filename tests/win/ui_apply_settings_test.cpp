@@ -51,10 +51,7 @@ void Choose(CWnd& page, int id, int index) {
     page.SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELENDOK), 0);
 }
 Act Then(Act first, Act second) {
-    return [first, second](COvaSettingsDlg& d) {
-        first(d);
-        second(d);
-    };
+    return [first, second](COvaSettingsDlg& d) { first(d), second(d); };
 }
 const Act kOk = [](COvaSettingsDlg& d) { d.SendMessage(WM_COMMAND, IDOK); };
 // The control ID of page PAGE left unticked, or with nothing chosen.
