@@ -11,8 +11,9 @@
 //                                             run of the program of that label (in the order
 //                                             given), so that each run finds the client it needs;
 //                                             --ok: the next program is closed with OK
-//   bench --timeline COMMAND_LINE             one run whose standard error is this program's
-//                                             own, for a build that prints its own time line
+//   bench --timeline [--ok] COMMAND_LINE      one run whose standard error is this program's
+//                                             own, for a build that prints its own time line;
+//                                             closed with Cancel, or with OK
 #include "tools/driver/driver.h"
 
 #include <windows.h>
@@ -176,16 +177,17 @@ double Ratio(double value, double reference) {
     return reference > 0 ? value / reference : 0;
 }
 
-int Timeline(const std::string& commandLine) {
-    Run run = TimeOneRun(commandLine, true, Closing::kCancel);
+int Timeline(const std::string& commandLine, Closing closing) {
+    Run run = TimeOneRun(commandLine, true, closing);
     if (!run.ok) {
         std::fprintf(stderr, "bench: %s %s\n", commandLine.c_str(), run.failure.c_str());
         return 1;
     }
     std::printf(
         "seen from outside: first idle %.0f ms, window visible %.0f ms, visible and idle %.0f ms, "
-        "ended %.0f ms after Cancel, peak working set %.1f MiB\n",
-        run.firstIdleMs, run.visibleMs, run.startMs, run.exitMs, run.peakMiB);
+        "ended %.0f ms after %s, peak working set %.1f MiB\n",
+        run.firstIdleMs, run.visibleMs, run.startMs, run.exitMs,
+        closing == Closing::kOk ? "OK" : "Cancel", run.peakMiB);
     return 0;
 }
 
@@ -260,13 +262,16 @@ void Usage() {
         stderr,
         "usage: bench [--runs N] [--before LABEL=COMMAND_LINE ...] [--ok] LABEL=COMMAND_LINE ...\n"
         "       (the first program is the reference; --ok closes the next one with OK)\n"
-        "       bench --timeline COMMAND_LINE\n");
+        "       bench --timeline [--ok] COMMAND_LINE\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--timeline") return Timeline(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "--timeline")
+        return Timeline(argv[2], Closing::kCancel);
+    if (argc == 4 && std::string(argv[1]) == "--timeline" && std::string(argv[2]) == "--ok")
+        return Timeline(argv[3], Closing::kOk);
     int runs = 15;
     std::vector<Program> programs;
     std::vector<std::pair<std::string, std::string>> before;  // label, command
