@@ -84,6 +84,19 @@ unsigned EntryKeyNames(HKEY list, std::vector<std::string>* names) {
     return 0;
 }
 
+// The entry under the key PATH; a value it lacks reads as empty.
+unsigned ReadEntry(const std::string& path, StoredEntry* entry) {
+    RegKey entryKey;
+    if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+        return kStatusStoreRead;
+    entry->card = TextValue(HKEY_LOCAL_MACHINE, path, kCardValue);
+    entry->profile = TextValue(HKEY_LOCAL_MACHINE, path, kProfileValue);
+    entry->id = TextValue(HKEY_LOCAL_MACHINE, path, kIdValue);
+    entry->passwordBlob.clear();
+    ReadBinary(entryKey.get(), kPasswordValue, &entry->passwordBlob);
+    return 0;
+}
+
 bool PendingListExists() {
     RegKey key;
     return key.Open(HKEY_LOCAL_MACHINE, kPendingListKeyPath, KEY_QUERY_VALUE) == ERROR_SUCCESS;
@@ -151,18 +164,29 @@ unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, b
     if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
 
     for (const std::string& name : names) {
-        std::string path = std::string(keyPath) + "\\" + name;
-        RegKey entryKey;
-        if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
-            return kStatusStoreRead;
         StoredEntry entry;
-        entry.card = TextValue(HKEY_LOCAL_MACHINE, path, kCardValue);
-        entry.profile = TextValue(HKEY_LOCAL_MACHINE, path, kProfileValue);
-        entry.id = TextValue(HKEY_LOCAL_MACHINE, path, kIdValue);
-        ReadBinary(entryKey.get(), kPasswordValue, &entry.passwordBlob);
+        if (unsigned status = ReadEntry(std::string(keyPath) + "\\" + name, &entry)) return status;
         entries->push_back(std::move(entry));
     }
     return 0;
+}
+
+unsigned LoadStartEntry(const char* keyPath, std::string_view card, StoredEntry* entry) {
+    RegKey list;
+    LONG opened = list.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_READ);
+    if (opened == ERROR_FILE_NOT_FOUND) return kStatusNoSuchEntry;
+    if (opened != ERROR_SUCCESS) return kStatusStoreRead;
+    std::vector<std::string> names;
+    if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
+    for (const std::string& name : names) {
+        const std::string path = std::string(keyPath) + "\\" + name;
+        RegKey entryKey;
+        if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+            return kStatusStoreRead;
+        if (SameCardName(TextValue(HKEY_LOCAL_MACHINE, path, kCardValue), card))
+            return ReadEntry(path, entry);
+    }
+    return kStatusNoSuchEntry;
 }
 
 unsigned SaveStartList(const char* keyPath, const std::vector<StoredEntry>& entries) {
