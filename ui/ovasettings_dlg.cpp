@@ -453,9 +453,12 @@ void COvaSettingsDlg::AddTabs() {
 
 // The firewall page shows the policy as it is and hands nothing back.
 void COvaSettingsDlg::OnOK() {
+    TIMELINE_STEP("OK pressed");
     for (const PageRow& row : kPages)
         if (row.role != kFirewallPage && !row.page(*this).StoreValues()) return;
+    TIMELINE_STEP("pages' values taken");
     if (!SettingsApplier(*this).ApplySettings()) return;  // the dialog stays open
+    TIMELINE_STEP("settings applied");
     CDialog::OnOK();
 }
 

@@ -1,6 +1,5 @@
 #include "sim/ovacli/certificates.h"
 
-#include "afx/system_library.h"
 #include "app/file_content.h"
 
 #include <windows.h>
@@ -10,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -40,11 +40,42 @@ std::optional<Bytes> DecodeBase64(const std::string& text) {
     return out;
 }
 
-// A digest by the system's basic provider (advapi32, which every process has loaded).
-std::optional<Bytes> Digest(ALG_ID algorithm, const Bytes& data) {
+// What a run of certificate calls keeps: crypt32, and the system's basic provider (advapi32's,
+// whose module imports crypt32). Loading crypt32 reads its object identifiers from the registry,
+// and each provider taken loads the provider's module: one certificate call costs that every time
+// when both go with it.
+struct CertificateRun {
+    std::recursive_mutex lock;
+    HMODULE crypt32 = nullptr;
     HCRYPTPROV provider = 0;
-    if (!CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT))
-        return std::nullopt;
+};
+// A run still open when the process ends is left to the system: nothing releases a library while
+// the process is being taken down.
+CertificateRun& CurrentRun() {
+    static CertificateRun run;
+    return run;
+}
+
+// The export NAME of crypt32 as a FUNCTION, loaded for the run; null when it cannot be had.
+template <typename Function>
+Function* Crypt32Export(const char* name) {
+    CertificateRun& run = CurrentRun();
+    std::lock_guard<std::recursive_mutex> guard(run.lock);
+    if (!run.crypt32) run.crypt32 = LoadLibraryA("crypt32.dll");
+    return run.crypt32 ? reinterpret_cast<Function*>(
+                             reinterpret_cast<void*>(GetProcAddress(run.crypt32, name)))
+                       : nullptr;
+}
+
+// A digest by the run's provider.
+std::optional<Bytes> Digest(ALG_ID algorithm, const Bytes& data) {
+    CertificateRun& run = CurrentRun();
+    std::lock_guard<std::recursive_mutex> guard(run.lock);
+    if (!run.provider &&
+        !CryptAcquireContextA(&run.provider, nullptr, nullptr, PROV_RSA_AES, CRYPT_VERIFYCONTEXT))
+        run.provider = 0;
+    const HCRYPTPROV provider = run.provider;
+    if (!provider) return std::nullopt;
     std::optional<Bytes> digest;
     HCRYPTHASH hash = 0;
     if (CryptCreateHash(provider, algorithm, 0, 0, &hash)) {
@@ -57,11 +88,19 @@ std::optional<Bytes> Digest(ALG_ID algorithm, const Bytes& data) {
         }
         CryptDestroyHash(hash);
     }
-    CryptReleaseContext(provider, 0);
     return digest;
 }
 
 }  // namespace
+
+void EndCertificateRun() {
+    CertificateRun& run = CurrentRun();
+    std::lock_guard<std::recursive_mutex> guard(run.lock);
+    if (run.provider) CryptReleaseContext(run.provider, 0);  // before the crypt32 it imports
+    run.provider = 0;
+    if (run.crypt32) FreeLibrary(run.crypt32);
+    run.crypt32 = nullptr;
+}
 
 std::optional<Bytes> ReadCertificateFile(const char* path) {
     auto content = ReadFileContent(path ? path : "");
@@ -111,13 +150,14 @@ std::string ToPem(const Bytes& certificate) {
 }
 
 std::optional<CertificateTexts> DescribeCertificate(const Bytes& certificate) {
-    CSystemLibrary crypt32("crypt32.dll");
+    std::lock_guard<std::recursive_mutex> guard(
+        CurrentRun().lock);  // the run does not end meanwhile
     auto* create =
-        crypt32.Find<decltype(CertCreateCertificateContext)>("CertCreateCertificateContext");
+        Crypt32Export<decltype(CertCreateCertificateContext)>("CertCreateCertificateContext");
     auto* release =
-        crypt32.Find<decltype(CertFreeCertificateContext)>("CertFreeCertificateContext");
-    auto* nameString = crypt32.Find<decltype(CertGetNameStringA)>("CertGetNameStringA");
-    auto* nameToText = crypt32.Find<decltype(CertNameToStrA)>("CertNameToStrA");
+        Crypt32Export<decltype(CertFreeCertificateContext)>("CertFreeCertificateContext");
+    auto* nameString = Crypt32Export<decltype(CertGetNameStringA)>("CertGetNameStringA");
+    auto* nameToText = Crypt32Export<decltype(CertNameToStrA)>("CertNameToStrA");
     if (!create || !release || !nameString || !nameToText) return std::nullopt;
     auto closer = [release](PCCERT_CONTEXT context) { release(context); };
     std::unique_ptr<const CERT_CONTEXT, decltype(closer)> context(

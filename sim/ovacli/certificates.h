@@ -26,3 +26,8 @@ struct CertificateTexts {
     unsigned version = 0;  // the X.509 version, 1 to 3
 };
 std::optional<CertificateTexts> DescribeCertificate(const Bytes& certificate);
+
+// crypt32 and the hash provider are loaded by the first certificate call that needs them and kept
+// while certificate calls follow one another (the editor lists its Cert folder one call a file);
+// this ends such a run and releases them. Every library call of another kind ends the run.
+void EndCertificateRun();

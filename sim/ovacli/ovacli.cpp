@@ -111,6 +111,7 @@ struct ProfileBlock {
 extern "C" {
 
 QtvHandle QTV_CLI_initialize() {
+    EndCertificateRun();
     if (sim::FixtureDword("InitializeFails").value_or(0) == 1) {
         sim::Journal("initialize", 0, 0);
         return 0;
@@ -121,10 +122,12 @@ QtvHandle QTV_CLI_initialize() {
 }
 
 int QTV_CLI_terminate(QtvHandle handle) {
+    EndCertificateRun();
     return Finish("terminate", handle, sim::CloseHandleOnce(handle) ? kOk : kBadHandle);
 }
 
 HMODULE QTV_CLI_load_module(const char* fileName) {
+    EndCertificateRun();
     if (!fileName || !*fileName || std::strpbrk(fileName, "\\/:")) return nullptr;
     if (sim::FixtureListNames("Unloadable", fileName)) return nullptr;
     std::string path = sim::ModuleFolder() + "\\" + fileName;
@@ -136,6 +139,7 @@ HMODULE QTV_CLI_load_module(const char* fileName) {
 }
 
 int QTV_CLI_enum_card(QtvHandle handle, char* list, DWORD* size, char* error) {
+    EndCertificateRun();
     if (!sim::IsOpenHandle(handle)) {
         PutError(error, "The client library handle is not valid.");
         return Finish("enum_card", handle, kBadHandle);
@@ -157,6 +161,7 @@ int QTV_CLI_enum_card(QtvHandle handle, char* list, DWORD* size, char* error) {
 }
 
 int QTV_CLI_reg_create_key(QtvHandle handle, const char* root, const char* key, char* error) {
+    EndCertificateRun();
     if (int bad = CheckRegistryCall(handle, root, key, error))
         return Finish("reg_create_key", handle, bad);
     sim::RegKey k;
@@ -170,6 +175,7 @@ int QTV_CLI_reg_create_key(QtvHandle handle, const char* root, const char* key, 
 
 int QTV_CLI_reg_set_value(QtvHandle handle, const char* root, const char* key, const char* name,
                           DWORD type, const void* data, DWORD size, char* error) {
+    EndCertificateRun();
     // every write is journaled with the byte count it was given: what the registry keeps cannot
     // tell whether a text was passed with its zero
     auto finish = [&](int result) {
@@ -198,6 +204,7 @@ int QTV_CLI_reg_set_value(QtvHandle handle, const char* root, const char* key, c
 
 int QTV_CLI_reg_delete_value(QtvHandle handle, const char* root, const char* key, const char* name,
                              char* error) {
+    EndCertificateRun();
     if (int bad = CheckRegistryCall(handle, root, key, error))
         return Finish("reg_delete_value", handle, bad);
     sim::RegKey k;
@@ -212,6 +219,7 @@ int QTV_CLI_reg_delete_value(QtvHandle handle, const char* root, const char* key
 
 int QTV_CLI_reg_query_value(QtvHandle handle, const char* root, const char* key, const char* name,
                             DWORD* type, void* data, DWORD* size, char* error) {
+    EndCertificateRun();
     if (int bad = CheckRegistryCall(handle, root, key, error))
         return Finish("reg_query_value", handle, bad);
     if (!type || !data || !size) {
@@ -280,6 +288,7 @@ int QTV_CLI_get_cert_info(const char* certPath, char* text1, char* text2, char* 
 // it has a line "Credentials=1".
 int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD* size, int,
                          DWORD* needsCredentials, void** block, char* error) {
+    EndCertificateRun();
     if (block) *block = nullptr;
     if (!sim::IsOpenHandle(handle)) {
         PutError(error, "The client library handle is not valid.");
@@ -314,6 +323,7 @@ int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD
 }
 
 int QTV_CLI_free_profile(void* block) {
+    EndCertificateRun();
     std::unique_ptr<ProfileBlock> owned(static_cast<ProfileBlock*>(block));
     return 0;
 }
@@ -321,6 +331,7 @@ int QTV_CLI_free_profile(void* block) {
 // The policy in force: the FirewallPolicy fixture when it is set (empty, it is an empty policy),
 // otherwise the client's own, which `reset --demo` fills and plain `reset` removes.
 int QTV_CLI_get_firewall_policy(int, void* buffer, DWORD* size, char* error) {
+    EndCertificateRun();
     const char* kOperation = "get_firewall_policy";
     if (!size) {
         PutText(error, kQtvFirewallErrorSize, "No size cell was given.");

@@ -121,22 +121,17 @@ private:
 
     static unsigned AnswerEntry(unsigned item, const Request& request) {
         if (!request.HasText()) return kStatusBadArgument;
-        std::vector<sim::StoredEntry> entries;
-        if (unsigned status = sim::LoadStartList(sim::kStartListKeyPath, &entries, nullptr))
+        sim::StoredEntry entry;
+        if (unsigned status = sim::LoadStartEntry(sim::kStartListKeyPath, request.Text(), &entry))
             return status;
-        std::string_view card = request.Text();
-        for (const sim::StoredEntry& entry : entries) {
-            if (!sim::SameCardName(entry.card, card)) continue;
-            if (item == schema::kItemEntryProfile) return request.Reply(entry.profile);
-            if (item == schema::kItemEntryId) return request.Reply(entry.id);
-            if (entry.passwordBlob.empty()) return request.Reply(std::string());
-            std::string password;
-            unsigned status = sim::DecryptPassword(entry.passwordBlob, &password);
-            if (status == 0) status = request.Reply(password);
-            SecureZeroMemory(password.data(), password.size());
-            return status;
-        }
-        return kStatusNoSuchEntry;
+        if (item == schema::kItemEntryProfile) return request.Reply(entry.profile);
+        if (item == schema::kItemEntryId) return request.Reply(entry.id);
+        if (entry.passwordBlob.empty()) return request.Reply(std::string());
+        std::string password;
+        unsigned status = sim::DecryptPassword(entry.passwordBlob, &password);
+        if (status == 0) status = request.Reply(password);
+        SecureZeroMemory(password.data(), password.size());
+        return status;
     }
 
     static unsigned AddRecord(sim::RecordField field, const Request& request) {

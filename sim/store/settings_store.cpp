@@ -69,6 +69,34 @@ std::string EntryKeyName(size_t index) {
     return name;
 }
 
+// The entry keys of the list key LIST, in list order: they are numbered, and the enumeration order
+// of the registry is not the list order.
+unsigned EntryKeyNames(HKEY list, std::vector<std::string>* names) {
+    for (DWORD index = 0;; ++index) {
+        char name[256] = {};
+        DWORD length = sizeof name;
+        LONG result = RegEnumKeyExA(list, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        if (result != ERROR_SUCCESS) return kStatusStoreRead;
+        names->emplace_back(name);
+    }
+    std::sort(names->begin(), names->end());
+    return 0;
+}
+
+// The entry under the key PATH; a value it lacks reads as empty.
+unsigned ReadEntry(const std::string& path, StoredEntry* entry) {
+    RegKey entryKey;
+    if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+        return kStatusStoreRead;
+    entry->card = TextValue(HKEY_LOCAL_MACHINE, path, kCardValue);
+    entry->profile = TextValue(HKEY_LOCAL_MACHINE, path, kProfileValue);
+    entry->id = TextValue(HKEY_LOCAL_MACHINE, path, kIdValue);
+    entry->passwordBlob.clear();
+    ReadBinary(entryKey.get(), kPasswordValue, &entry->passwordBlob);
+    return 0;
+}
+
 bool PendingListExists() {
     RegKey key;
     return key.Open(HKEY_LOCAL_MACHINE, kPendingListKeyPath, KEY_QUERY_VALUE) == ERROR_SUCCESS;
@@ -132,32 +160,33 @@ unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, b
     if (opened != ERROR_SUCCESS) return kStatusStoreRead;
     if (exists) *exists = true;
 
-    // Entry keys are numbered; the enumeration order of the registry is not the list order.
     std::vector<std::string> names;
-    for (DWORD index = 0;; ++index) {
-        char name[256] = {};
-        DWORD length = sizeof name;
-        LONG result =
-            RegEnumKeyExA(list.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (result == ERROR_NO_MORE_ITEMS) break;
-        if (result != ERROR_SUCCESS) return kStatusStoreRead;
-        names.emplace_back(name);
-    }
-    std::sort(names.begin(), names.end());
+    if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
 
     for (const std::string& name : names) {
-        std::string path = std::string(keyPath) + "\\" + name;
-        RegKey entryKey;
-        if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
-            return kStatusStoreRead;
         StoredEntry entry;
-        entry.card = TextValue(HKEY_LOCAL_MACHINE, path, kCardValue);
-        entry.profile = TextValue(HKEY_LOCAL_MACHINE, path, kProfileValue);
-        entry.id = TextValue(HKEY_LOCAL_MACHINE, path, kIdValue);
-        ReadBinary(entryKey.get(), kPasswordValue, &entry.passwordBlob);
+        if (unsigned status = ReadEntry(std::string(keyPath) + "\\" + name, &entry)) return status;
         entries->push_back(std::move(entry));
     }
     return 0;
+}
+
+unsigned LoadStartEntry(const char* keyPath, std::string_view card, StoredEntry* entry) {
+    RegKey list;
+    LONG opened = list.Open(HKEY_LOCAL_MACHINE, keyPath, KEY_READ);
+    if (opened == ERROR_FILE_NOT_FOUND) return kStatusNoSuchEntry;
+    if (opened != ERROR_SUCCESS) return kStatusStoreRead;
+    std::vector<std::string> names;
+    if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
+    for (const std::string& name : names) {
+        const std::string path = std::string(keyPath) + "\\" + name;
+        RegKey entryKey;
+        if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+            return kStatusStoreRead;
+        if (SameCardName(TextValue(HKEY_LOCAL_MACHINE, path, kCardValue), card))
+            return ReadEntry(path, entry);
+    }
+    return kStatusNoSuchEntry;
 }
 
 unsigned SaveStartList(const char* keyPath, const std::vector<StoredEntry>& entries) {
@@ -213,23 +242,60 @@ unsigned OpenPendingList() {
     return SaveStartList(kPendingListKeyPath, {});
 }
 
+// Only the entry of the record's card changes, and only its one value: the list is not read whole
+// and written anew for every record. A new entry goes after the last, with its card and an empty
+// profile and ID, as a whole list written anew would have it.
 unsigned AddPendingRecord(RecordField field, const StartRecord& record) {
     if (!PendingListExists()) return kStatusNoPendingList;
-    std::vector<StoredEntry> entries;
-    if (unsigned status = LoadStartList(kPendingListKeyPath, &entries, nullptr)) return status;
-    StoredEntry& entry = EntryOfCard(entries, record.card);
+    RegKey list;
+    std::vector<std::string> names;
+    if (list.Open(HKEY_LOCAL_MACHINE, kPendingListKeyPath, KEY_READ | KEY_CREATE_SUB_KEY) !=
+        ERROR_SUCCESS)
+        return kStatusStoreRead;
+    if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
+    std::string entryName;
+    for (const std::string& name : names) {
+        const std::string path = std::string(kPendingListKeyPath) + "\\" + name;
+        if (SameCardName(TextValue(HKEY_LOCAL_MACHINE, path, kCardValue), record.card)) {
+            entryName = name;
+            break;
+        }
+    }
+    // encrypted first: a password that cannot be encrypted leaves the list as it was
+    StoredEntry sealed;
+    if (field == RecordField::Password)
+        if (unsigned status = SetPassword(sealed, record.value)) return status;
+
+    const bool added = entryName.empty();
+    if (added) entryName = EntryKeyName(names.size());
+    RegKey entryKey;
+    if (entryKey.Create(list.get(), entryName.c_str(), KEY_SET_VALUE) != ERROR_SUCCESS)
+        return kStatusStoreWrite;
+    if (added && (SetText(entryKey.get(), kCardValue, record.card) != ERROR_SUCCESS ||
+                  SetText(entryKey.get(), kProfileValue, std::string()) != ERROR_SUCCESS ||
+                  SetText(entryKey.get(), kIdValue, std::string()) != ERROR_SUCCESS))
+        return kStatusStoreWrite;
+    LONG written = ERROR_SUCCESS;
     switch (field) {
         case RecordField::Profile:
-            entry.profile = record.value;
-            break;
-        case RecordField::Password:
-            if (unsigned status = SetPassword(entry, record.value)) return status;
+            written = SetText(entryKey.get(), kProfileValue, record.value);
             break;
         case RecordField::Id:
-            entry.id = record.value;
+            written = SetText(entryKey.get(), kIdValue, record.value);
+            break;
+        case RecordField::Password:
+            if (sealed.passwordBlob.empty()) {
+                written = RegDeleteValueA(entryKey.get(), kPasswordValue);
+                if (written == ERROR_FILE_NOT_FOUND) written = ERROR_SUCCESS;
+            } else {
+                written = RegSetValueExA(entryKey.get(), kPasswordValue, 0, REG_BINARY,
+                                         sealed.passwordBlob.data(),
+                                         static_cast<DWORD>(sealed.passwordBlob.size()));
+            }
             break;
     }
-    return SaveStartList(kPendingListKeyPath, entries);
+    if (written != ERROR_SUCCESS) return kStatusStoreWrite;
+    return 0;
 }
 
 unsigned CommitPendingList(const std::string& profiles) {

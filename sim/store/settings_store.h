@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sim {
@@ -35,6 +36,10 @@ constexpr const char kPendingListKeyPath[] =
 // Reads the list under KEYPATH in list order. A missing key is an empty list and sets *exists
 // to false (exists may be null).
 unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, bool* exists);
+// Reads the entry of CARD (letter case ignored; the first in list order) from the list under
+// KEYPATH; the other entries' cards are read to find it, nothing else of them. A card the list
+// does not hold, or a missing list, is kStatusNoSuchEntry.
+unsigned LoadStartEntry(const char* keyPath, std::string_view card, StoredEntry* entry);
 // Replaces the list under KEYPATH (the key and everything below it) with ENTRIES.
 unsigned SaveStartList(const char* keyPath, const std::vector<StoredEntry>& entries);
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -160,6 +161,32 @@ TEST(SkinPictures, EveryKnownResolutionHasItsPicturesAndTheLogoKeepsItsStraightA
 
 // Wine draws the title bar's buttons (the close box's cross) with Marlett; a prefix without it
 // shows the letter "r" there instead.
+// A picture loaded again comes from the first load's pixels: each caller still owns a bitmap of
+// its own, top row first, that outlives the others.
+TEST(SkinPictures, ALogoLoadedAgainIsACopyOfItsOwnWithTheSamePixels) {
+    skin::SkinBitmap first, second, third;
+    first.reset(skin::LoadSkinBitmap(driver::OwnFolder(), "setLogo.png"));
+    second.reset(skin::LoadSkinBitmap(driver::OwnFolder(), "setLogo.png"));
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first.get(), second.get());
+    first.reset();
+    third.reset(skin::LoadSkinBitmap(driver::OwnFolder(), "setLogo.png"));
+    ASSERT_TRUE(third);
+    DIBSECTION a = {}, b = {};
+    ASSERT_EQ(GetObjectA(second.get(), sizeof a, &a), static_cast<int>(sizeof a));
+    ASSERT_EQ(GetObjectA(third.get(), sizeof b, &b), static_cast<int>(sizeof b));
+    ASSERT_EQ(a.dsBm.bmBitsPixel, 32);
+    ASSERT_EQ(b.dsBm.bmBitsPixel, 32);
+    ASSERT_EQ(b.dsBm.bmWidth, a.dsBm.bmWidth);
+    ASSERT_EQ(b.dsBm.bmHeight, a.dsBm.bmHeight);
+    const auto* pixels = static_cast<const DWORD*>(b.dsBm.bmBits);
+    EXPECT_EQ(RGB((pixels[0] >> 16) & 0xFF, (pixels[0] >> 8) & 0xFF, pixels[0] & 0xFF),
+              kLogoCorner);
+    EXPECT_EQ(std::memcmp(a.dsBm.bmBits, b.dsBm.bmBits,
+                          static_cast<size_t>(a.dsBm.bmWidthBytes) * std::abs(a.dsBm.bmHeight)),
+              0);
+}
+
 TEST(TitleBar, TheMarlettFontIsInstalledForItsButtons) {
     LOGFONTA wanted = {};
     wanted.lfCharSet = DEFAULT_CHARSET;

@@ -1,16 +1,19 @@
 // The start-up benchmark: starts programs one after the other, alternating run by run, and takes
 // for each run the time from process start until its first dialog window is visible and the
-// program has gone idle, the time from pressing Cancel (WM_CLOSE where there is no Cancel) until
-// the process has ended, and its peak working set. The first program is the reference; every
-// median is also given as a ratio to the reference's.
+// program has gone idle, the time from pressing Cancel (WM_CLOSE where there is no Cancel), or OK,
+// until the process has ended, and its peak working set. The first program is the reference; every
+// median is also given as a ratio to the reference's, and the exit after OK as a ratio to the exit
+// after Cancel of the program with the same command line.
 //
-//   bench [--runs N] [--before LABEL=COMMAND_LINE ...] LABEL=COMMAND_LINE ...
+//   bench [--runs N] [--before LABEL=COMMAND_LINE ...] [--ok] LABEL=COMMAND_LINE ...
 //                                             N runs of each (15 when not given); a --before
 //                                             command runs to its end, untimed, before every
 //                                             run of the program of that label (in the order
-//                                             given), so that each run finds the client it needs
-//   bench --timeline COMMAND_LINE             one run whose standard error is this program's
-//                                             own, for a build that prints its own time line
+//                                             given), so that each run finds the client it needs;
+//                                             --ok: the next program is closed with OK
+//   bench --timeline [--ok] COMMAND_LINE      one run whose standard error is this program's
+//                                             own, for a build that prints its own time line;
+//                                             closed with Cancel, or with OK
 #include "tools/driver/driver.h"
 
 #include <windows.h>
@@ -95,7 +98,9 @@ struct Run {
     std::string failure;
 };
 
-Run TimeOneRun(const std::string& commandLine, bool shareStdHandles) {
+enum class Closing { kCancel, kOk };
+
+Run TimeOneRun(const std::string& commandLine, bool shareStdHandles, Closing closing) {
     Run run;
     const double start = Now();
     StartedProcess process(commandLine, shareStdHandles);
@@ -121,18 +126,23 @@ Run TimeOneRun(const std::string& commandLine, bool shareStdHandles) {
     run.startMs = Now() - start;
     SIZE_T peak = PeakWorkingSet(process.handle());
 
-    const double closing = Now();
-    HWND cancel = GetDlgItem(window, IDCANCEL);
-    if (cancel && IsWindowEnabled(cancel))
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(cancel));
-    else
+    const double pressed = Now();
+    const int buttonId = closing == Closing::kOk ? IDOK : IDCANCEL;
+    HWND button = GetDlgItem(window, buttonId);
+    if (button && IsWindowEnabled(button))
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    else if (closing == Closing::kCancel)
         PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.handle(), kExitTimeoutMs) != WAIT_OBJECT_0) {
-        run.failure = "did not end after Cancel";
+    else {
+        run.failure = "has no OK button to press";
         return run;
     }
-    run.exitMs = Now() - closing;
+    if (WaitForSingleObject(process.handle(), kExitTimeoutMs) != WAIT_OBJECT_0) {
+        run.failure = closing == Closing::kOk ? "did not end after OK" : "did not end after Cancel";
+        return run;
+    }
+    run.exitMs = Now() - pressed;
     peak = std::max(peak, PeakWorkingSet(process.handle()));
     run.peakMiB = static_cast<double>(peak) / (1024.0 * 1024.0);
     run.ok = true;
@@ -142,6 +152,7 @@ Run TimeOneRun(const std::string& commandLine, bool shareStdHandles) {
 struct Program {
     std::string label;
     std::string commandLine;
+    Closing closing = Closing::kCancel;
     std::vector<std::string> before;
     std::vector<Run> runs;
 };
@@ -166,16 +177,17 @@ double Ratio(double value, double reference) {
     return reference > 0 ? value / reference : 0;
 }
 
-int Timeline(const std::string& commandLine) {
-    Run run = TimeOneRun(commandLine, true);
+int Timeline(const std::string& commandLine, Closing closing) {
+    Run run = TimeOneRun(commandLine, true, closing);
     if (!run.ok) {
         std::fprintf(stderr, "bench: %s %s\n", commandLine.c_str(), run.failure.c_str());
         return 1;
     }
     std::printf(
         "seen from outside: first idle %.0f ms, window visible %.0f ms, visible and idle %.0f ms, "
-        "ended %.0f ms after Cancel, peak working set %.1f MiB\n",
-        run.firstIdleMs, run.visibleMs, run.startMs, run.exitMs, run.peakMiB);
+        "ended %.0f ms after %s, peak working set %.1f MiB\n",
+        run.firstIdleMs, run.visibleMs, run.startMs, run.exitMs,
+        closing == Closing::kOk ? "OK" : "Cancel", run.peakMiB);
     return 0;
 }
 
@@ -188,7 +200,7 @@ int Compare(std::vector<Program>& programs, int runs) {
                     return 1;
                 }
             }
-            program.runs.push_back(TimeOneRun(program.commandLine, false));
+            program.runs.push_back(TimeOneRun(program.commandLine, false, program.closing));
             const Run& run = program.runs.back();
             if (!run.ok)
                 std::fprintf(stderr, "bench: run %d of %s %s\n", i + 1, program.label.c_str(),
@@ -197,7 +209,7 @@ int Compare(std::vector<Program>& programs, int runs) {
     }
 
     std::printf("%d runs each, alternating; times in ms, peak working set in MiB\n\n", runs);
-    std::printf("%-14s %28s %28s %28s\n", "", "start-up to idle", "exit after Cancel",
+    std::printf("%-14s %28s %28s %28s\n", "", "start-up to idle", "exit after Cancel / OK",
                 "peak working set");
     std::printf("%-14s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n", "program", "min", "median", "max",
                 "min", "median", "max", "min", "median", "max");
@@ -213,6 +225,7 @@ int Compare(std::vector<Program>& programs, int runs) {
         std::printf("%-14s %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f %9.1f",
                     program.label.c_str(), start.min, start.median, start.max, exit.min,
                     exit.median, exit.max, peak.min, peak.median, peak.max);
+        if (program.closing == Closing::kOk) std::printf("   (closed with OK)");
         if (good != total) std::printf("   (%d of %d runs failed)", total - good, total);
         std::printf("\n");
     }
@@ -230,28 +243,47 @@ int Compare(std::vector<Program>& programs, int runs) {
                     Ratio(Summarise(program.runs, &Run::exitMs).median, refExit),
                     Ratio(Summarise(program.runs, &Run::peakMiB).median, refPeak));
     }
+    for (const Program& program : programs) {
+        if (program.closing != Closing::kOk) continue;
+        auto cancelled = std::find_if(programs.begin(), programs.end(), [&](const Program& p) {
+            return p.closing == Closing::kCancel && p.commandLine == program.commandLine;
+        });
+        if (cancelled == programs.end()) continue;
+        const double ok = Summarise(program.runs, &Run::exitMs).median;
+        const double cancel = Summarise(cancelled->runs, &Run::exitMs).median;
+        std::printf("\n%s: exit after OK %.1f ms, %.2f x the exit after Cancel of %s (%.1f ms)\n",
+                    program.label.c_str(), ok, Ratio(ok, cancel), cancelled->label.c_str(), cancel);
+    }
     return allOk ? 0 : 1;
 }
 
 void Usage() {
     std::fprintf(
         stderr,
-        "usage: bench [--runs N] [--before LABEL=COMMAND_LINE ...] LABEL=COMMAND_LINE ...\n"
-        "       (the first program is the reference)\n"
-        "       bench --timeline COMMAND_LINE\n");
+        "usage: bench [--runs N] [--before LABEL=COMMAND_LINE ...] [--ok] LABEL=COMMAND_LINE ...\n"
+        "       (the first program is the reference; --ok closes the next one with OK)\n"
+        "       bench --timeline [--ok] COMMAND_LINE\n");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--timeline") return Timeline(argv[2]);
+    if (argc == 3 && std::string(argv[1]) == "--timeline")
+        return Timeline(argv[2], Closing::kCancel);
+    if (argc == 4 && std::string(argv[1]) == "--timeline" && std::string(argv[2]) == "--ok")
+        return Timeline(argv[3], Closing::kOk);
     int runs = 15;
     std::vector<Program> programs;
     std::vector<std::pair<std::string, std::string>> before;  // label, command
+    Closing closing = Closing::kCancel;                       // of the next program
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
         if (argument == "--runs" && i + 1 < argc) {
             runs = std::atoi(argv[++i]);
+            continue;
+        }
+        if (argument == "--ok") {
+            closing = Closing::kOk;
             continue;
         }
         const bool isBefore = argument == "--before" && i + 1 < argc;
@@ -262,10 +294,12 @@ int main(int argc, char** argv) {
             return 2;
         }
         std::string label = argument.substr(0, equals), command = argument.substr(equals + 1);
-        if (isBefore)
+        if (isBefore) {
             before.emplace_back(label, command);
-        else
-            programs.push_back({label, command, {}, {}});
+        } else {
+            programs.push_back({label, command, closing, {}, {}});
+            closing = Closing::kCancel;
+        }
     }
     for (const auto& [label, command] : before) {
         auto program = std::find_if(programs.begin(), programs.end(),
