@@ -106,35 +106,11 @@ void CPage4Dlg::InitializeValues() {
 
 // Each radio value names the ticked position within its own group; 1 is past the end of a
 // one-radio group and clears it.
-void CPage4Dlg::OnKorean() {
+void CPage4Dlg::ChooseRadio(int& choice, int value, int& clicked, int& other) {
     UpdateData(TRUE);
-    m_nLanguage = 0;
-    m_nKoreanRadio = 0;
-    m_nEnglishRadio = 1;
-    UpdateData(FALSE);
-}
-
-void CPage4Dlg::OnEnglish() {
-    UpdateData(TRUE);
-    m_nEnglishRadio = 0;
-    m_nLanguage = 1;
-    m_nKoreanRadio = 1;
-    UpdateData(FALSE);
-}
-
-void CPage4Dlg::OnTls10() {
-    UpdateData(TRUE);
-    m_nTlsVersion = 0;
-    m_nTls10Radio = 0;
-    m_nTls12Radio = 1;
-    UpdateData(FALSE);
-}
-
-void CPage4Dlg::OnTls12() {
-    UpdateData(TRUE);
-    m_nTls12Radio = 0;
-    m_nTlsVersion = 1;
-    m_nTls10Radio = 1;
+    choice = value;
+    clicked = 0;
+    other = 1;
     UpdateData(FALSE);
 }
 

@@ -54,9 +54,12 @@ protected:
     const MessageMap* GetMessageMap() const override;
 
 private:
-    void OnKorean();
-    void OnEnglish();
-    void OnTls10();
-    void OnTls12();
+    // A click on one of two radios: the controls are read, CHOICE becomes VALUE, the clicked
+    // radio's value ticks it and the other's clears it, and the controls are shown again.
+    void ChooseRadio(int& choice, int value, int& clicked, int& other);
+    void OnKorean() { ChooseRadio(m_nLanguage, 0, m_nKoreanRadio, m_nEnglishRadio); }
+    void OnEnglish() { ChooseRadio(m_nLanguage, 1, m_nEnglishRadio, m_nKoreanRadio); }
+    void OnTls10() { ChooseRadio(m_nTlsVersion, 0, m_nTls10Radio, m_nTls12Radio); }
+    void OnTls12() { ChooseRadio(m_nTlsVersion, 1, m_nTls12Radio, m_nTls10Radio); }
     void OnDetails();
 };
