@@ -22,18 +22,25 @@ void RegKey::Close() {
     m_hKey = nullptr;
 }
 
+std::optional<std::string> ReadText(HKEY key, const char* name) {
+    // most values fit the first buffer: one query, not one for the size and one for the text
+    std::vector<char> data(256, '\0');
+    DWORD type = 0, size = static_cast<DWORD>(data.size() - 1);
+    LONG result =
+        RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    if (result == ERROR_MORE_DATA) {
+        data.assign(size + 1, '\0');
+        result = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                                  &size);
+    }
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    return std::string(data.data());  // stored with or without its zero, both read the same
+}
+
 std::optional<std::string> ReadText(HKEY root, const char* key, const char* name) {
     RegKey k;
     if (k.Open(root, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(k.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-    std::vector<char> data(size + 1, '\0');
-    if (RegQueryValueExA(k.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                         &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    return std::string(data.data());  // stored with or without its zero, both read the same
+    return ReadText(k.get(), name);
 }
 
 std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name) {

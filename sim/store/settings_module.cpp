@@ -32,6 +32,7 @@ public:
 
 private:
     std::optional<std::string> m_failItems;
+    sim::PendingCards m_pending;
 
     struct Request {
         DWORD* value;
@@ -47,7 +48,7 @@ private:
         }
     };
 
-    static unsigned Answer(unsigned item, const Request& request) {
+    unsigned Answer(unsigned item, const Request& request) {
         switch (item) {
             case schema::kItemStartList:
                 return AnswerStartList(request);
@@ -56,7 +57,7 @@ private:
             case schema::kItemEntryId:
                 return AnswerEntry(item, request);
             case schema::kItemBeginStartList:
-                return sim::OpenPendingList();
+                return sim::OpenPendingList(&m_pending);
             case schema::kItemEntryProfileRecord:
                 return AddRecord(sim::RecordField::Profile, request);
             case schema::kItemEntryPasswordRecord:
@@ -65,6 +66,7 @@ private:
                 return AddRecord(sim::RecordField::Id, request);
             case schema::kItemCommitStartList:
                 if (!request.HasText()) return kStatusBadArgument;
+                m_pending = {};  // a committed list is no longer pending
                 return sim::CommitPendingList(std::string(request.Text()));
             default:
                 if (const sim::StoredItem* read = sim::FindReadItem(item))
@@ -134,11 +136,11 @@ private:
         return status;
     }
 
-    static unsigned AddRecord(sim::RecordField field, const Request& request) {
+    unsigned AddRecord(sim::RecordField field, const Request& request) {
         if (!request.HasText()) return kStatusBadArgument;
         auto record = sim::ParseStartRecord(request.Text());
         if (!record) return kStatusBadRecord;
-        unsigned status = sim::AddPendingRecord(field, *record);
+        unsigned status = sim::AddPendingRecord(field, *record, &m_pending);
         SecureZeroMemory(record->value.data(), record->value.size());
         return status;
     }

@@ -89,9 +89,9 @@ unsigned ReadEntry(const std::string& path, StoredEntry* entry) {
     RegKey entryKey;
     if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return kStatusStoreRead;
-    entry->card = TextValue(HKEY_LOCAL_MACHINE, path, kCardValue);
-    entry->profile = TextValue(HKEY_LOCAL_MACHINE, path, kProfileValue);
-    entry->id = TextValue(HKEY_LOCAL_MACHINE, path, kIdValue);
+    entry->card = ReadText(entryKey.get(), kCardValue).value_or(std::string());
+    entry->profile = ReadText(entryKey.get(), kProfileValue).value_or(std::string());
+    entry->id = ReadText(entryKey.get(), kIdValue).value_or(std::string());
     entry->passwordBlob.clear();
     ReadBinary(entryKey.get(), kPasswordValue, &entry->passwordBlob);
     return 0;
@@ -183,7 +183,7 @@ unsigned LoadStartEntry(const char* keyPath, std::string_view card, StoredEntry*
         RegKey entryKey;
         if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
             return kStatusStoreRead;
-        if (SameCardName(TextValue(HKEY_LOCAL_MACHINE, path, kCardValue), card))
+        if (SameCardName(ReadText(entryKey.get(), kCardValue).value_or(std::string()), card))
             return ReadEntry(path, entry);
     }
     return kStatusNoSuchEntry;
@@ -238,36 +238,39 @@ unsigned DecryptPassword(const std::vector<BYTE>& blob, std::string* password) {
     return 0;
 }
 
-unsigned OpenPendingList() {
-    return SaveStartList(kPendingListKeyPath, {});
+unsigned OpenPendingList(PendingCards* known) {
+    unsigned status = SaveStartList(kPendingListKeyPath, {});
+    if (known) *known = PendingCards{status == 0, {}};
+    return status;
 }
 
 // Only the entry of the record's card changes, and only its one value: the list is not read whole
 // and written anew for every record. A new entry goes after the last, with its card and an empty
 // profile and ID, as a whole list written anew would have it.
-unsigned AddPendingRecord(RecordField field, const StartRecord& record) {
-    if (!PendingListExists()) return kStatusNoPendingList;
+unsigned AddPendingRecord(RecordField field, const StartRecord& record, PendingCards* known) {
     RegKey list;
-    std::vector<std::string> names;
-    if (list.Open(HKEY_LOCAL_MACHINE, kPendingListKeyPath, KEY_READ | KEY_CREATE_SUB_KEY) !=
-        ERROR_SUCCESS)
-        return kStatusStoreRead;
-    if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
-    std::string entryName;
-    for (const std::string& name : names) {
-        const std::string path = std::string(kPendingListKeyPath) + "\\" + name;
-        if (SameCardName(TextValue(HKEY_LOCAL_MACHINE, path, kCardValue), record.card)) {
-            entryName = name;
-            break;
-        }
+    LONG opened = list.Open(HKEY_LOCAL_MACHINE, kPendingListKeyPath, KEY_READ | KEY_CREATE_SUB_KEY);
+    if (opened == ERROR_FILE_NOT_FOUND) return kStatusNoPendingList;
+    if (opened != ERROR_SUCCESS) return kStatusStoreRead;
+    std::vector<std::string> names, cards;
+    if (known && known->known) {
+        cards = known->cards;
+        for (size_t i = 0; i < cards.size(); ++i) names.push_back(EntryKeyName(i));
+    } else {
+        if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
+        for (const std::string& name : names)
+            cards.push_back(TextValue(HKEY_LOCAL_MACHINE,
+                                      std::string(kPendingListKeyPath) + "\\" + name, kCardValue));
     }
+    size_t index = 0;
+    while (index < cards.size() && !SameCardName(cards[index], record.card)) ++index;
     // encrypted first: a password that cannot be encrypted leaves the list as it was
     StoredEntry sealed;
     if (field == RecordField::Password)
         if (unsigned status = SetPassword(sealed, record.value)) return status;
 
-    const bool added = entryName.empty();
-    if (added) entryName = EntryKeyName(names.size());
+    const bool added = index == cards.size();
+    const std::string entryName = added ? EntryKeyName(names.size()) : names[index];
     RegKey entryKey;
     if (entryKey.Create(list.get(), entryName.c_str(), KEY_SET_VALUE) != ERROR_SUCCESS)
         return kStatusStoreWrite;
@@ -295,6 +298,7 @@ unsigned AddPendingRecord(RecordField field, const StartRecord& record) {
             break;
     }
     if (written != ERROR_SUCCESS) return kStatusStoreWrite;
+    if (added && known && known->known) known->cards.push_back(record.card);
     return 0;
 }
 

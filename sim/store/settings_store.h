@@ -51,10 +51,21 @@ unsigned DecryptPassword(const std::vector<BYTE>& blob, std::string* password);
 // Which field a start-list record fills.
 enum class RecordField { Profile, Password, Id };
 
-// Item 73: an empty pending list, replacing any pending list left over.
-unsigned OpenPendingList();
-// Items 65, 68 and 69: the record goes to the pending entry of its card, or to a new one.
-unsigned AddPendingRecord(RecordField field, const StartRecord& record);
+// The cards of a pending list's entries in list order, as the store object that began the list
+// has written them: its records then find their entry without reading the list's cards back.
+// A record for a list begun by another object (known is false) reads them.
+struct PendingCards {
+    bool known = false;
+    std::vector<std::string> cards;
+};
+
+// Item 73: an empty pending list, replacing any pending list left over; KNOWN (may be null)
+// then knows it as empty.
+unsigned OpenPendingList(PendingCards* known = nullptr);
+// Items 65, 68 and 69: the record goes to the pending entry of its card, or to a new one; KNOWN
+// (may be null) learns the new one.
+unsigned AddPendingRecord(RecordField field, const StartRecord& record,
+                          PendingCards* known = nullptr);
 // Item 71: the pending list replaces the committed one; PROFILES (71's text) is kept beside it.
 unsigned CommitPendingList(const std::string& profiles);
 // `ovasim add-entry`: the committed entry of CARD is replaced, or a new one appended.
