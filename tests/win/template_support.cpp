@@ -129,6 +129,8 @@ void SetDword(HKEY root, const char* key, const char* name, DWORD value) {
 }
 
 void Put(const std::string& folder, const std::string& name) {
+    // a fresh prefix has no installation: the folder may not exist yet
+    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
     HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, 0, nullptr);
     EXPECT_NE(file, INVALID_HANDLE_VALUE) << name;
