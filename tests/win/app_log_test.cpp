@@ -2,9 +2,10 @@
 // one backup generation, and silence when the folder is missing.
 #include "app/ansi_text.h"
 #include "app/diagnostic_log.h"
+#include "app/file_content.h"
+#include "tests/win/template_support.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <fstream>
 #include <regex>
@@ -12,20 +13,12 @@
 
 namespace {
 
-std::string AppData() {
-    char folder[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, folder, CSIDL_APPDATA, FALSE);
-    return folder;
-}
-
 class DiagnosticLog : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = AppData() + "\\Ovanta";
-        log = folder + "\\OvaSettings.log";
+        log = templates::EmptyLog();
+        folder = log.substr(0, log.find_last_of('\\'));
         backup = log + ".0";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        DeleteFileA(log.c_str());
         DeleteFileA(backup.c_str());
     }
     void TearDown() override {
@@ -33,12 +26,7 @@ protected:
         DeleteFileA(backup.c_str());
     }
 
-    static std::string Read(const std::string& path) {
-        std::ifstream f(path, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
+    static std::string Read(const std::string& path) { return ReadFileContent(path).value_or(""); }
     static void MakeFile(const std::string& path, size_t size, char fill) {
         std::ofstream f(path, std::ios::binary);
         f << std::string(size, fill);

@@ -1,16 +1,15 @@
 // Start-up and shutdown of the application object, in-process: each failure shows its message,
 // logs what it must, and gives back exactly what was taken, in order.
+#include "app/file_content.h"
 #include "app/message_box.h"
 #include "app/ovasettings_app.h"
 #include "app/winsock_seam.h"
 #include "tests/win/client_state.h"
+#include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -24,12 +23,6 @@ bool WinsockEnded() {
 
 int WSAAPI FailingStartup(WORD, WSADATA*) {
     return WSASYSNOTREADY;
-}
-
-std::string LogPath() {
-    char folder[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(nullptr, folder, CSIDL_APPDATA, FALSE);
-    return std::string(folder) + "\\Ovanta\\OvaSettings.log";
 }
 
 class StartUp : public ::testing::Test {
@@ -79,28 +72,24 @@ TEST_F(StartUp, FailingClientLibraryShows8024AndEndsWinsock) {
 TEST_F(StartUp, NameHeldByAnotherKindOfObjectShows8118LogsTheErrorAndReleasesTheHandle) {
     HANDLE squatter = CreateEventA(nullptr, TRUE, FALSE, kSingleInstanceMutex);
     ASSERT_NE(squatter, nullptr);
-    const std::string logPath = LogPath();
-    CreateDirectoryA(logPath.substr(0, logPath.find_last_of('\\')).c_str(), nullptr);
-    DeleteFileA(logPath.c_str());
+    const std::string logPath = templates::EmptyLog();
     COvaSettingsApp app;
     EXPECT_FALSE(app.InitInstance());
     CloseHandle(squatter);
 
     EXPECT_EQ(titles, std::vector<std::string>{"Error - (8118)"});
-    std::ifstream log(LogPath());
-    std::stringstream content;
-    content << log.rdbuf();
-    EXPECT_NE(content.str().find(" COvaSettingsApp::InitInstance() : CreateMutex(MutexOvaSettings) "
-                                 "is failed. error = 6\n"),
+    const std::string content = ReadFileContent(logPath).value_or("");
+    EXPECT_NE(content.find(" COvaSettingsApp::InitInstance() : CreateMutex(MutexOvaSettings) "
+                           "is failed. error = 6\r\n"),
               std::string::npos)
-        << content.str();
+        << content;
     auto journal = NewJournal();
     ASSERT_EQ(journal.size(), 2u);
     EXPECT_EQ(journal[1].operation, "terminate");
     EXPECT_EQ(journal[1].handle, journal[0].handle);
     EXPECT_EQ(journal[1].result, 0);
     EXPECT_TRUE(WinsockEnded());
-    DeleteFileA(LogPath().c_str());
+    DeleteFileA(logPath.c_str());
 }
 
 // Closes the main dialog with Cancel or OK as soon as it is activated; when OK finds something to

@@ -1,38 +1,20 @@
 // The version code of the real system query, under each Windows version that Wine can report
 // for one program (its per-application "Version" setting).
-#include "sim/common/sim_state.h"
+#include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
+#include <utility>
 
 namespace {
 
 constexpr const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\version_probe.exe";
 
-std::string ProbePath() {
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH - 1);
-    std::string path(exe);
-    return path.substr(0, path.find_last_of('\\')) + "\\version_probe.exe";
-}
-
-// Runs the probe and returns {code, NT family}.
+// Runs the probe and returns {code, NT family}: its exit code holds both.
 std::pair<int, bool> Probe() {
-    std::string command = "\"" + ProbePath() + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                        &pi))
-        return {-1, false};
-    WaitForSingleObject(pi.hProcess, 30000);
-    DWORD exit = 0;
-    GetExitCodeProcess(pi.hProcess, &exit);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return {static_cast<int>(exit / 2), (exit & 1) != 0};
+    const int exit = driver::Run("\"" + driver::OwnFolder() + "\\version_probe.exe\"");
+    return {exit / 2, (exit & 1) != 0};
 }
 
 TEST(WindowsVersionOnWine, EachReportedVersionGivesItsCode) {
@@ -46,11 +28,9 @@ TEST(WindowsVersionOnWine, EachReportedVersionGivesItsCode) {
     for (const Case& c : cases) {
         RegDeleteTreeA(HKEY_CURRENT_USER, kAppDefaults);
         if (c.version) {
-            sim::RegKey key;
-            ASSERT_EQ(key.Create(HKEY_CURRENT_USER, kAppDefaults, KEY_SET_VALUE), ERROR_SUCCESS);
-            RegSetValueExA(key.get(), "Version", 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(c.version),
-                           static_cast<DWORD>(std::strlen(c.version) + 1));
+            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, c.version,
+                                      static_cast<DWORD>(std::strlen(c.version) + 1)),
+                      ERROR_SUCCESS);
         }
         auto [code, nt] = Probe();
         EXPECT_EQ(code, c.code) << (c.version ? c.version : "no setting");

@@ -159,8 +159,6 @@ TEST(SkinPictures, EveryKnownResolutionHasItsPicturesAndTheLogoKeepsItsStraightA
     EXPECT_EQ(skin::LoadSkinBitmap("C:\\nowhere", "setLogo.png"), nullptr);
 }
 
-// Wine draws the title bar's buttons (the close box's cross) with Marlett; a prefix without it
-// shows the letter "r" there instead.
 // A picture loaded again comes from the first load's pixels: each caller still owns a bitmap of
 // its own, top row first, that outlives the others.
 TEST(SkinPictures, ALogoLoadedAgainIsACopyOfItsOwnWithTheSamePixels) {
@@ -187,6 +185,8 @@ TEST(SkinPictures, ALogoLoadedAgainIsACopyOfItsOwnWithTheSamePixels) {
               0);
 }
 
+// Wine draws the title bar's buttons (the close box's cross) with Marlett; a prefix without it
+// shows the letter "r" there instead.
 TEST(TitleBar, TheMarlettFontIsInstalledForItsButtons) {
     LOGFONTA wanted = {};
     wanted.lfCharSet = DEFAULT_CHARSET;
