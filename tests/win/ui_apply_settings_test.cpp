@@ -222,6 +222,18 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
          Untick<&D::m_page9>(1087),
          {{startUp + kStartUpAuthEnable, 0}, {startUp + kStartUpDriver, "ndis"}}},
         {{}, nullptr, {{run, nullptr}}},
+        {{},
+         [](COvaSettingsDlg& d) {
+             Tick(d.m_page4, 1024, false);
+             for (int id : {1076, 1090, 1088}) Tick(d.m_page4, id, true);
+             Tick(d.m_page3, 1022, false);
+         },
+         {{items + "47", 0},
+          {items + "40", 1},
+          {items + "909", 1},
+          {items + "905", 0},
+          {items + "46", ""},
+          {items + "83", ""}}},
         {{"set-item 74 --text -w30;;", "fixture FailItems 75=9033"},
          nullptr,
          {{items + "74", "-w30;;"}}},
