@@ -1,11 +1,13 @@
 // The certificate page on a Cert folder of its own, the firewall page on the library's fixture.
 #include "app/ansi_text.h"
+#include "app/file_content.h"
 #include "app/message_box.h"
 #include "pages/page5_dlg.h"
 #include "pages/page7_dlg.h"
 #include "sim/common/sim_state.h"
 #include "tests/win/client_state.h"
 #include "tests/win/template_support.h"
+#include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +16,27 @@ namespace {
 using namespace templates;
 using Names = std::vector<std::string>;
 
-// The file dialog answers CHOSEN, or is cancelled when it is empty.
+// The file dialog answers CHOSEN, or is cancelled when it is empty; what the shell would open
+// is kept in OPENED.
 struct Page : CPage5Dlg {
     std::string chosen;
+    Names opened;
     INT_PTR AskImportFile(CFileDialog& dialog) override {
         lstrcpynA(dialog.m_ofn.lpstrFile, chosen.c_str(), dialog.m_ofn.nMaxFile);
         return chosen.empty() ? IDCANCEL : IDOK;
     }
+    void OpenWithShell(const std::string& path) override { opened.push_back(path); }
 };
+
+// The test certificates the build made, beside the test program.
+std::string BuiltCertificates() {
+    return driver::OwnFolder() + "\\certs\\";
+}
 
 // Cert holds an unreadable file under Brenwick's name, a folder "x.0" and a file not named ".0";
 // Campus comes after the page, so only a rebuilt list counts it. Questions follow the file name.
 TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeReplacing) {
-    std::string built(MAX_PATH, '\0');
-    built.resize(GetModuleFileNameA(nullptr, built.data(), MAX_PATH - 1));
-    built = built.substr(0, built.rfind('\\')) + "\\certs\\";
+    const std::string built = BuiltCertificates();
     EmptyProfileFolders scratch;  // the installation folder, emptied and put back at the end
     const std::string install = scratch.user, cert = install + "\\Cert\\";
     struct Case {
@@ -70,6 +78,40 @@ TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeRepla
         if (c.rows != 1) continue;
         EXPECT_EQ(page.m_listCerts.GetItemText(0, 0), "Campus RADIUS Root");
     }
+}
+
+// The copy is named after the file, in the application-data folder; without that folder or the
+// file nothing opens.
+TEST_F(PageHost, DoubleClickOpensACopyOfTheCertificateWhileItsFileIsThere) {
+    EmptyProfileFolders scratch;
+    const std::string file = scratch.user + "\\Cert\\6b1a6887.0";
+    CreateDirectoryA((scratch.user + "\\Cert").c_str(), nullptr);
+    CopyFileA((BuiltCertificates() + "campus-radius.pem").c_str(), file.c_str(), FALSE);
+    Page page;
+    page.SetInterfaceTexts(Texts{"230", "231", "232", "233", "234", "235"}.data());
+    page.m_strInstallDir = scratch.user;
+    ASSERT_TRUE(page.Create(CPage5Dlg::IDD, &parent));
+    ASSERT_EQ(page.m_listCerts.GetItemCount(), 1);
+    const std::string appData = page.m_strAppDataDir, copy = appData + "\\6b1a6887.0.cer";
+    auto doubleClick = [&page] {
+        NMITEMACTIVATE click = {};
+        click.hdr = {page.m_listCerts.m_hWnd, 1052, static_cast<UINT>(NM_DBLCLK)};
+        for (int row : {-1, 0}) {
+            click.iItem = row;
+            page.SendMessage(WM_NOTIFY, 1052, reinterpret_cast<LPARAM>(&click));
+        }
+    };
+    doubleClick();
+    EXPECT_EQ(page.opened, Names{copy});
+    EXPECT_EQ(ReadFileContent(copy), ReadFileContent(file));
+    DeleteFileA(copy.c_str());
+    page.m_strAppDataDir.clear();
+    doubleClick();
+    page.m_strAppDataDir = appData;
+    DeleteFileA(file.c_str());
+    doubleClick();
+    EXPECT_EQ(page.opened.size(), 1u);
+    EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 // One page, its tab entered for each policy in turn: each entry shows that policy alone.

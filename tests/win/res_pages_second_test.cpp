@@ -7,6 +7,7 @@
 #include "pages/page8_dlg.h"
 #include "pages/page9_dlg.h"
 #include "tests/win/template_support.h"
+#include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,13 @@ const std::vector<PageCase> kPages = {
      MakePage<CPage9Dlg>},
 };
 
-class PagesSecond : public PageHost {};
+// The start-up page enables its lists only on a client without start-up values.
+class PagesSecond : public PageHost {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_EQ(driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" reset --english"), 0);
+    }
+};
 
 // Of these pages only the certificate page can be locked.
 TEST_F(PagesSecond, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
