@@ -50,8 +50,9 @@ LONG SetText(HKEY key, const char* name, const std::string& text) {
                           static_cast<DWORD>(text.size() + 1));
 }
 
-std::string TextValue(HKEY root, const std::string& keyPath, const char* name) {
-    return ReadText(root, keyPath.c_str(), name).value_or(std::string());
+// A text of the open KEY; a missing one reads as empty.
+std::string TextValue(HKEY key, const char* name) {
+    return ReadText(key, name).value_or(std::string());
 }
 
 bool ReadBinary(HKEY key, const char* name, std::vector<BYTE>* data) {
@@ -84,17 +85,13 @@ unsigned EntryKeyNames(HKEY list, std::vector<std::string>* names) {
     return 0;
 }
 
-// The entry under the key PATH; a value it lacks reads as empty.
-unsigned ReadEntry(const std::string& path, StoredEntry* entry) {
-    RegKey entryKey;
-    if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
-        return kStatusStoreRead;
-    entry->card = ReadText(entryKey.get(), kCardValue).value_or(std::string());
-    entry->profile = ReadText(entryKey.get(), kProfileValue).value_or(std::string());
-    entry->id = ReadText(entryKey.get(), kIdValue).value_or(std::string());
+// The entry under the open ENTRY_KEY; a value it lacks reads as empty.
+void ReadEntry(HKEY entryKey, StoredEntry* entry) {
+    entry->card = TextValue(entryKey, kCardValue);
+    entry->profile = TextValue(entryKey, kProfileValue);
+    entry->id = TextValue(entryKey, kIdValue);
     entry->passwordBlob.clear();
-    ReadBinary(entryKey.get(), kPasswordValue, &entry->passwordBlob);
-    return 0;
+    ReadBinary(entryKey, kPasswordValue, &entry->passwordBlob);
 }
 
 bool PendingListExists() {
@@ -164,8 +161,11 @@ unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, b
     if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
 
     for (const std::string& name : names) {
+        RegKey entryKey;
+        if (entryKey.Open(list.get(), name.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+            return kStatusStoreRead;
         StoredEntry entry;
-        if (unsigned status = ReadEntry(std::string(keyPath) + "\\" + name, &entry)) return status;
+        ReadEntry(entryKey.get(), &entry);
         entries->push_back(std::move(entry));
     }
     return 0;
@@ -179,12 +179,13 @@ unsigned LoadStartEntry(const char* keyPath, std::string_view card, StoredEntry*
     std::vector<std::string> names;
     if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
     for (const std::string& name : names) {
-        const std::string path = std::string(keyPath) + "\\" + name;
         RegKey entryKey;
-        if (entryKey.Open(HKEY_LOCAL_MACHINE, path.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
+        if (entryKey.Open(list.get(), name.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
             return kStatusStoreRead;
-        if (SameCardName(ReadText(entryKey.get(), kCardValue).value_or(std::string()), card))
-            return ReadEntry(path, entry);
+        if (SameCardName(TextValue(entryKey.get(), kCardValue), card)) {
+            ReadEntry(entryKey.get(), entry);
+            return 0;
+        }
     }
     return kStatusNoSuchEntry;
 }
@@ -258,9 +259,11 @@ unsigned AddPendingRecord(RecordField field, const StartRecord& record, PendingC
         for (size_t i = 0; i < cards.size(); ++i) names.push_back(EntryKeyName(i));
     } else {
         if (unsigned status = EntryKeyNames(list.get(), &names)) return status;
-        for (const std::string& name : names)
-            cards.push_back(TextValue(HKEY_LOCAL_MACHINE,
-                                      std::string(kPendingListKeyPath) + "\\" + name, kCardValue));
+        for (const std::string& name : names) {
+            RegKey entryKey;
+            entryKey.Open(list.get(), name.c_str(), KEY_QUERY_VALUE);
+            cards.push_back(TextValue(entryKey.get(), kCardValue));
+        }
     }
     size_t index = 0;
     while (index < cards.size() && !SameCardName(cards[index], record.card)) ++index;
