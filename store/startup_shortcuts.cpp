@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -45,23 +46,26 @@ bool EndsWithLnk(const std::string& path) {
     return path.size() >= 4 && lstrcmpiA(path.c_str() + path.size() - 4, ".lnk") == 0;
 }
 
-// A ".lnk" file whose target is a start-up profile.
-bool IsProfileShortcut(const std::string& path) {
-    if (!EndsWithLnk(path)) return false;
-    const std::string target = GetShortcutTarget(path);
-    return !target.empty() && IsProfileFileName(target);
-}
+struct ProfileShortcut {
+    std::string path, target;
+};
 
-// The paths of FOLDER's profile shortcuts, in the order the folder lists them.
-std::vector<std::string> ProfileShortcutsIn(const std::string& folder) {
-    std::vector<std::string> found;
+// FOLDER's shortcuts whose target is a start-up profile, in the order the folder lists them; the
+// listing stops once LIMIT are found. Each shortcut is read once, under one COM scope.
+std::vector<ProfileShortcut> ProfileShortcutsIn(const std::string& folder,
+                                                size_t limit = SIZE_MAX) {
+    std::vector<ProfileShortcut> found;
+    ComScope com;
     CFileFind finder;
     BOOL working = finder.FindFile((folder + "\\*.*").c_str());
-    while (working) {
+    while (working && found.size() < limit) {
         working = finder.FindNextFile();
         if (finder.IsDots() || finder.IsDirectory()) continue;
         const std::string path = finder.GetFilePath();
-        if (IsProfileShortcut(path)) found.push_back(path);
+        if (!EndsWithLnk(path)) continue;
+        std::string target = GetShortcutTarget(path);
+        if (!target.empty() && IsProfileFileName(target))
+            found.push_back({path, std::move(target)});
     }
     return found;
 }
@@ -94,16 +98,13 @@ StartUpShortcut FindStartUpShortcut() {
     for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
         const std::string folder = StartupFolder(csidl);
         if (folder.empty()) continue;
-        for (const std::string& path : ProfileShortcutsIn(folder)) {
-            if (found.count == StartUpShortcut::kNone) {
-                found.target = GetShortcutTarget(path);
-                found.count = StartUpShortcut::kOne;
-                continue;
-            }
-            // a second one ends this folder's search; the other folder is still looked at
-            found.count = StartUpShortcut::kMoreThanOne;
-            break;
-        }
+        // a second one ends this folder's search; the other folder is still looked at
+        const size_t wanted = found.count == StartUpShortcut::kNone ? 2 : 1;
+        const std::vector<ProfileShortcut> shortcuts = ProfileShortcutsIn(folder, wanted);
+        if (shortcuts.empty()) continue;
+        if (found.count == StartUpShortcut::kNone) found.target = shortcuts.front().target;
+        const bool another = found.count != StartUpShortcut::kNone || shortcuts.size() > 1;
+        found.count = another ? StartUpShortcut::kMoreThanOne : StartUpShortcut::kOne;
     }
     return found;
 }
@@ -114,9 +115,9 @@ std::string StartupFolder(int csidl) {
 }
 
 bool DeleteProfileShortcuts(const std::string& folder) {
-    for (const std::string& path : ProfileShortcutsIn(folder)) {
+    for (const ProfileShortcut& shortcut : ProfileShortcutsIn(folder)) {
         // the shell's delete wants a list ended by two zeros
-        std::string from = path;
+        std::string from = shortcut.path;
         from.push_back('\0');
         SHFILEOPSTRUCTA operation = {};
         operation.wFunc = FO_DELETE;

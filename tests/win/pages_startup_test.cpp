@@ -136,6 +136,13 @@ TEST_F(StartUpPage, InShortcutModeTheAllUsersShortcutDecidesAndNoneMeansWired) {
     EXPECT_EQ(Text(p, kWirelessList), "campus.wcf");
     EXPECT_TRUE(Enabled(p, kWirelessList));
     EXPECT_FALSE(Enabled(p, kWiredList));
+
+    // two in one folder are as many as one in each
+    DeleteFileA(links.back().c_str());
+    Link(CSIDL_COMMON_STARTUP, "Office.lnk", common + "\\office.pcf");
+    boxTitles.clear();
+    Make(1);
+    EXPECT_EQ(boxTitles, Titles{"Error - (8111)"});
 }
 
 }  // namespace
