@@ -5,6 +5,7 @@
 #include "app/ovasettings_app.h"
 #include "client/ovacli.h"
 #include "store/card_list_text.h"
+#include "store/profile_catalogue.h"
 #include "ui/captions.h"
 
 #include <shlobj.h>
@@ -75,22 +76,6 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 
 bool StartsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
-// The path of a shell folder, or nothing when the shell has none. The item list the shell hands
-// out goes back to the shell's allocator.
-std::optional<std::string> ShellFolderPath(int folder) {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &items)) || !items) return std::nullopt;
-    char path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListA(items, path);
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
-        allocator->Free(items);
-        allocator->Release();
-    }
-    if (!found) return std::nullopt;
-    return std::string(path);
 }
 
 // Windows 98 and Me keep no common application-data folder of their own.
@@ -247,14 +232,14 @@ void CAutoStartDlg::OnProfileDropDown() {
         ShowError(kMsgNoCardForProfiles);
         return;
     }
-    const std::optional<std::string> user = ShellFolderPath(CSIDL_APPDATA);
+    const std::optional<std::string> user = SpecialFolder(CSIDL_APPDATA);
     if (!user) {
         ShowError(kMsgNoUserFolder);
         return;
     }
     AddProfilesFrom(*user, *extension, m_strUserPaths);
     if (HasNoCommonProfiles()) return;
-    const std::optional<std::string> common = ShellFolderPath(CSIDL_COMMON_APPDATA);
+    const std::optional<std::string> common = SpecialFolder(CSIDL_COMMON_APPDATA);
     if (!common) {
         ShowError(kMsgNoCommonFolder);
         return;
