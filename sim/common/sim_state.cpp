@@ -3,6 +3,7 @@
 #include "sim/common/fixture_text.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace sim {
@@ -95,24 +96,61 @@ std::string ModuleFolder() {
 
 std::string JournalPath() {
     // the library's folder does not change while it is loaded: asked once, not at every call
-    static const std::string path = ModuleFolder() + "\\ovacli-journal.txt";
+    static const std::string path = ModuleFolder() + "\\" + kJournalName;
     return path;
 }
 
+namespace {
+
+// The journal stays open while the library is loaded: opening and closing it at every call cost
+// more than most calls themselves. The handle may only append, so every line goes to the file's
+// end as it is at that moment, and a journal that `ovasim reset` empties meanwhile goes on from
+// its start. Readers, writers and a delete are never refused.
+class JournalFile {
+public:
+    JournalFile() = default;
+    ~JournalFile() {
+        if (m_hFile != INVALID_HANDLE_VALUE) CloseHandle(m_hFile);
+    }
+    JournalFile(const JournalFile&) = delete;
+    JournalFile& operator=(const JournalFile&) = delete;
+
+    // Written before the call returns, with the line end the journal has always had.
+    void Append(std::string line) {
+        if (m_hFile == INVALID_HANDLE_VALUE)
+            m_hFile = CreateFileA(JournalPath().c_str(), FILE_APPEND_DATA,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (m_hFile == INVALID_HANDLE_VALUE) return;  // tried again at the next line
+        line += "\r\n";
+        DWORD written = 0;
+        WriteFile(m_hFile, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+
+private:
+    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+};
+
+void AppendJournalLine(std::string line) {
+    static JournalFile file;
+    file.Append(std::move(line));
+}
+
+}  // namespace
+
 void Journal(const char* operation, unsigned long long handle, long long result) {
-    FILE* f = std::fopen(JournalPath().c_str(), "a");
-    if (!f) return;
-    std::fprintf(f, "%lu %s 0x%llx %lld\n", GetCurrentProcessId(), operation, handle, result);
-    std::fclose(f);
+    char line[160] = {};
+    std::snprintf(line, sizeof line, "%lu %s 0x%llx %lld", GetCurrentProcessId(), operation, handle,
+                  result);
+    AppendJournalLine(line);
 }
 
 void JournalValueWrite(unsigned long long handle, long long result, unsigned long bytes,
                        const char* name) {
-    FILE* f = std::fopen(JournalPath().c_str(), "a");
-    if (!f) return;
-    std::fprintf(f, "%lu reg_set_value 0x%llx %lld %lu %s\n", GetCurrentProcessId(), handle, result,
-                 bytes, name ? name : "");
-    std::fclose(f);
+    char line[160] = {};
+    std::snprintf(line, sizeof line, "%lu reg_set_value 0x%llx %lld %lu ", GetCurrentProcessId(),
+                  handle, result, bytes);
+    AppendJournalLine(std::string(line) + (name ? name : ""));
 }
 
 }  // namespace sim

@@ -25,7 +25,9 @@ bool FixtureListNames(const char* fixture, const std::string& name);  // ";"-lis
 // The folder of the module that holds this code (no trailing backslash).
 std::string ModuleFolder();
 
-// Appends "pid operation handle result" to the journal beside ovacli.dll.
+// The journal of the client library's calls, beside ovacli.dll.
+constexpr const char kJournalName[] = "ovacli-journal.txt";
+// Appends "pid operation handle result" to the journal.
 void Journal(const char* operation, unsigned long long handle, long long result);
 // A value write: the line goes on with the byte count the caller passed and the value's name.
 void JournalValueWrite(unsigned long long handle, long long result, unsigned long bytes,

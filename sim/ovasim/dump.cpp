@@ -189,7 +189,7 @@ Json Profiles(const std::string& folder) {
 
 Json Journal() {
     Json lines = Json::array();
-    std::ifstream file(std::string(sim::kInstallDir) + "\\ovacli-journal.txt", std::ios::binary);
+    std::ifstream file(std::string(sim::kInstallDir) + "\\" + sim::kJournalName, std::ios::binary);
     std::string text;
     while (std::getline(file, text)) {
         if (text.empty() || text == "\r") continue;

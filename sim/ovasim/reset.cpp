@@ -92,8 +92,9 @@ int WriteStoreValues(const Values& values) {
     return 0;
 }
 
-// Removes FOLDER with everything in it, as far as it can; files in use stay behind.
-void RemoveTree(const std::string& folder) {
+// Removes FOLDER with everything in it but the files named KEEP, as far as it can; files in use
+// stay behind.
+void RemoveTree(const std::string& folder, const char* keep = "") {
     WIN32_FIND_DATAA found = {};
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
@@ -103,7 +104,7 @@ void RemoveTree(const std::string& folder) {
             std::string path = folder + "\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(path);
-            } else {
+            } else if (lstrcmpiA(name.c_str(), keep) != 0) {
                 SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(path.c_str());
             }
@@ -111,6 +112,15 @@ void RemoveTree(const std::string& folder) {
         FindClose(search);
     }
     RemoveDirectoryA(folder.c_str());
+}
+
+// Empties the journal in FOLDER without deleting it: a library loaded in a process that still runs
+// holds it open, and a deleted journal would take that process's later lines with it.
+void EmptyJournal(const std::string& folder) {
+    HANDLE file = CreateFileA((folder + "\\" + sim::kJournalName).c_str(), GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
 }
 
 bool MakeFolder(const std::string& folder) {
@@ -150,7 +160,8 @@ bool Exists(const std::string& path) {
 
 int InstallFiles() {
     const std::string install = sim::kInstallDir;
-    RemoveTree(install);
+    EmptyJournal(install);
+    RemoveTree(install, sim::kJournalName);
     if (!MakeFolder(install + "\\Cert")) return Fail("cannot create " + install + "\\Cert");
 
     const std::string own = OwnFolder();
@@ -167,7 +178,7 @@ int InstallFiles() {
         return Fail("cannot write " + install + "\\Version.txt");
 
     // The journal of ovasim's own folder, for a library loaded from the build.
-    DeleteFileA((own + "\\ovacli-journal.txt").c_str());
+    EmptyJournal(own);
     return 0;
 }
 

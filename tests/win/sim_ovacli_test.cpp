@@ -4,12 +4,16 @@
 // character.
 #include "client/loaded_module.h"
 #include "client/ovacli.h"
+#include "sim/common/sim_state.h"
 #include "store/card_list_text.h"
 #include "tests/win/client_state.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -86,6 +90,25 @@ TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsUnknownHandlesAndTheValuesThe
     EXPECT_NE(std::string(error).find("wirecard"), std::string::npos) << error;
     EXPECT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WirelessCard", REG_SZ, "x", 2, error),
               0);
+}
+
+// The library keeps its journal open; emptied meanwhile, as a reset empties it, the journal goes
+// on from its start, with no gap where the earlier lines were.
+TEST_F(ClientLibrary, AJournalEmptiedWhileTheLibraryHoldsItGoesOnFromItsStart) {
+    char error[kQtvErrorSize] = {};
+    QTV_CLI_reg_create_key(handle, "HKLM", kKey, error);
+    const std::string path = sim::JournalPath();
+    HANDLE emptied = CreateFileA(path.c_str(), GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(emptied, INVALID_HANDLE_VALUE);
+    CloseHandle(emptied);
+    QTV_CLI_reg_create_key(handle, "HKLM", kKey, error);
+    std::ifstream file(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, std::to_string(GetCurrentProcessId()) + " reg_create_key 0x" +
+                        (std::ostringstream() << std::hex << handle).str() + " 0\r\n");
 }
 
 TEST_F(ClientLibrary, ModulesLoadOnlyByTheirFileNameFromTheLibrarysFolder) {
