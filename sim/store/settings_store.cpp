@@ -305,12 +305,35 @@ unsigned AddPendingRecord(RecordField field, const StartRecord& record, PendingC
     return 0;
 }
 
+namespace {
+
+// The last names of the two lists' keys, under kStoreKey.
+constexpr wchar_t kStartListName[] = L"StartList";
+constexpr wchar_t kPendingListName[] = L"PendingStartList";
+
+// The pending list, written in the stored list's own layout, takes the stored list's place under
+// its name: one rename instead of reading it whole and writing it anew. False where the system
+// has no rename or it fails; the stored list may then be gone, to be written anew from the
+// pending one.
+bool RenamePendingList() {
+    CSystemLibrary advapi32("advapi32.dll");
+    auto* rename = advapi32.Find<LONG WINAPI(HKEY, LPCWSTR, LPCWSTR)>("RegRenameKey");
+    if (!rename || !DeleteMachineTree(kStartListKeyPath)) return false;
+    RegKey store;
+    return store.Open(HKEY_LOCAL_MACHINE, kStoreKey, KEY_WRITE) == ERROR_SUCCESS &&
+           rename(store.get(), kPendingListName, kStartListName) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
 unsigned CommitPendingList(const std::string& profiles) {
     if (!PendingListExists()) return kStatusNoPendingList;
-    std::vector<StoredEntry> entries;
-    if (unsigned status = LoadStartList(kPendingListKeyPath, &entries, nullptr)) return status;
-    if (unsigned status = SaveStartList(kStartListKeyPath, entries)) return status;
-    if (!DeleteMachineTree(kPendingListKeyPath)) return kStatusStoreWrite;
+    if (!RenamePendingList()) {
+        std::vector<StoredEntry> entries;
+        if (unsigned status = LoadStartList(kPendingListKeyPath, &entries, nullptr)) return status;
+        if (unsigned status = SaveStartList(kStartListKeyPath, entries)) return status;
+        if (!DeleteMachineTree(kPendingListKeyPath)) return kStatusStoreWrite;
+    }
     for (const StoredItem* item : ItemsWrittenBy(schema::kItemCommitStartList))
         if (unsigned status = WriteItemText(*item, profiles)) return status;
     return 0;
