@@ -3,6 +3,7 @@
 #include "sim/common/fixture_text.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -69,12 +70,55 @@ std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name) {
     return data;
 }
 
+namespace {
+
+// One fixture's type and bytes, or the registry's error. The fixtures' key stays open once found,
+// so that a look-up is one query: every library call makes one or two. A key deleted meanwhile (a
+// reset removes it, and a fixture set afterwards makes it anew) is opened again; a key that is
+// not there is looked for again at the next look-up.
+LONG QueryFixture(const char* name, DWORD* type, std::vector<BYTE>* data) {
+    static RegKey key;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!key.get() && key.Open(HKEY_LOCAL_MACHINE, kSimulatorKey, KEY_QUERY_VALUE))
+            return ERROR_FILE_NOT_FOUND;
+        data->assign(256, 0);
+        DWORD size = static_cast<DWORD>(data->size());
+        LONG result = RegQueryValueExA(key.get(), name, nullptr, type, data->data(), &size);
+        if (result == ERROR_MORE_DATA) {
+            data->assign(size, 0);
+            result = RegQueryValueExA(key.get(), name, nullptr, type, data->data(), &size);
+        }
+        if (result != ERROR_KEY_DELETED) {
+            data->resize(result == ERROR_SUCCESS ? size : 0);
+            return result;
+        }
+        key.Close();
+    }
+    return ERROR_FILE_NOT_FOUND;
+}
+
+}  // namespace
+
 std::optional<DWORD> FixtureDword(const char* name) {
-    return ReadDword(HKEY_LOCAL_MACHINE, kSimulatorKey, name);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    if (QueryFixture(name, &type, &data) != ERROR_SUCCESS || type != REG_DWORD ||
+        data.size() != sizeof(DWORD))
+        return std::nullopt;
+    DWORD value = 0;
+    std::memcpy(&value, data.data(), sizeof value);
+    return value;
 }
 
 std::optional<std::string> FixtureText(const char* name) {
-    return ReadText(HKEY_LOCAL_MACHINE, kSimulatorKey, name);
+    DWORD type = 0;
+    std::vector<BYTE> data;
+    if (QueryFixture(name, &type, &data) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::nullopt;
+    // stored with or without its zero, both read the same
+    return std::string(reinterpret_cast<const char*>(data.data()),
+                       strnlen(reinterpret_cast<const char*>(data.data()), data.size()));
 }
 
 bool FixtureListNames(const char* fixture, const std::string& name) {

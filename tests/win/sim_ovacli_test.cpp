@@ -90,6 +90,13 @@ TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsUnknownHandlesAndTheValuesThe
     EXPECT_NE(std::string(error).find("wirecard"), std::string::npos) << error;
     EXPECT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WirelessCard", REG_SZ, "x", 2, error),
               0);
+
+    // fixtures removed and set anew, as a reset and a fixture command do, count from then on
+    testing_client::ClearFixtures();
+    testing_client::SetFixtureText("FailRegValues", "WirelessCard");
+    EXPECT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WireCard", REG_SZ, "x", 2, error), 0);
+    EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WirelessCard", REG_SZ, "x", 2, error),
+              0);
 }
 
 // The library keeps its journal open; emptied meanwhile, as a reset empties it, the journal goes
