@@ -6,6 +6,7 @@
 
 #include <shlobj.h>
 
+#include <map>
 #include <memory>
 #include <new>
 #include <optional>
@@ -41,20 +42,24 @@ std::string Pattern(const std::string& folder, const char* extension) {
 
 }  // namespace
 
-// The item list is freed with the shell's allocator.
+// The item list is freed with the shell's allocator. A shell folder does not move while the
+// program runs, and every look-up reads the shell's registry and asks for desktop.ini files, so
+// a folder once found is kept for the process; one the shell could not give is asked again.
 std::optional<std::string> SpecialFolder(int csidl) {
+    static std::map<int, std::string> found;
+    if (auto known = found.find(csidl); known != found.end()) return known->second;
     LPITEMIDLIST items = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr)
         return std::nullopt;
     char path[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListA(items, path);
+    const BOOL got = SHGetPathFromIDListA(items, path);
     IMalloc* allocator = nullptr;
     if (SUCCEEDED(SHGetMalloc(&allocator))) {
         std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
         owned->Free(items);
     }
-    if (!found) return std::nullopt;
-    return std::string(path);
+    if (!got) return std::nullopt;
+    return found.emplace(csidl, path).first->second;
 }
 
 std::string GetProfileFolder() {

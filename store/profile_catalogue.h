@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-// The path of the shell's special folder CSIDL (CSIDL_APPDATA, ...), read through its item list;
-// none when the shell cannot give it.
+// The path of the shell's special folder CSIDL (CSIDL_APPDATA, ...), read through its item list
+// once for the process; none when the shell cannot give it.
 std::optional<std::string> SpecialFolder(int csidl);
 
 // The common profile folder: the all-users application data (the user's on systems outside the
