@@ -79,7 +79,8 @@ namespace {
 LONG QueryFixture(const char* name, DWORD* type, std::vector<BYTE>* data) {
     static RegKey key;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        if (!key.get() && key.Open(HKEY_LOCAL_MACHINE, kSimulatorKey, KEY_QUERY_VALUE))
+        if (!key.get() &&
+            key.Open(HKEY_LOCAL_MACHINE, kSimulatorKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
             return ERROR_FILE_NOT_FOUND;
         data->assign(256, 0);
         DWORD size = static_cast<DWORD>(data->size());
