@@ -48,8 +48,12 @@ std::optional<std::string> ReadText(HKEY root, const char* key, const char* name
 std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name) {
     RegKey k;
     if (k.Open(root, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+    return ReadDword(k.get(), name);
+}
+
+std::optional<DWORD> ReadDword(HKEY key, const char* name) {
     DWORD type = 0, value = 0, size = sizeof value;
-    if (RegQueryValueExA(k.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
             ERROR_SUCCESS ||
         type != REG_DWORD)
         return std::nullopt;

@@ -55,6 +55,7 @@ std::optional<std::string> ReadText(HKEY root, const char* key, const char* name
 // The same from a key already open.
 std::optional<std::string> ReadText(HKEY key, const char* name);
 std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name);
+std::optional<DWORD> ReadDword(HKEY key, const char* name);
 // A REG_BINARY value under HKLM, or nothing when it is missing or of another type.
 std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name);
 

@@ -33,6 +33,7 @@ public:
 private:
     std::optional<std::string> m_failItems;
     sim::PendingCards m_pending;
+    sim::ItemKeys m_keys;
 
     struct Request {
         DWORD* value;
@@ -75,10 +76,10 @@ private:
         }
     }
 
-    static unsigned ReadValue(const sim::StoredItem& item, const Request& request) {
+    unsigned ReadValue(const sim::StoredItem& item, const Request& request) {
         if (item.kind == sim::ItemKind::Integer) {
             if (!request.value) return kStatusBadArgument;
-            unsigned status = sim::ReadItemInteger(item, request.value);
+            unsigned status = sim::ReadItemInteger(item, request.value, &m_keys);
             // The language is the editor's own value; a client that has none speaks Korean.
             if (status == kStatusStoreRead && item.number == schema::kItemLanguage) {
                 *request.value = 0;
@@ -88,11 +89,11 @@ private:
         }
         if (!request.HasText()) return kStatusBadArgument;
         std::string text;
-        if (unsigned status = sim::ReadItemText(item, &text)) return status;
+        if (unsigned status = sim::ReadItemText(item, &text, &m_keys)) return status;
         return request.Reply(text);
     }
 
-    static unsigned WriteValues(unsigned item, const Request& request) {
+    unsigned WriteValues(unsigned item, const Request& request) {
         auto items = sim::ItemsWrittenBy(item);
         if (items.empty()) return kStatusUnknownItem;
         for (const sim::StoredItem* target : items) {
@@ -100,9 +101,10 @@ private:
             if (integer ? !request.value : !request.HasText()) return kStatusBadArgument;
         }
         for (const sim::StoredItem* target : items) {
-            unsigned status = target->kind == sim::ItemKind::Integer
-                                  ? sim::WriteItemInteger(*target, *request.value)
-                                  : sim::WriteItemText(*target, std::string(request.Text()));
+            unsigned status =
+                target->kind == sim::ItemKind::Integer
+                    ? sim::WriteItemInteger(*target, *request.value, &m_keys)
+                    : sim::WriteItemText(*target, std::string(request.Text()), &m_keys);
             if (status) return status;
         }
         return 0;

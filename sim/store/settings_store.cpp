@@ -117,34 +117,62 @@ unsigned SetPassword(StoredEntry& entry, const std::string& password) {
 
 }  // namespace
 
-unsigned ReadItemInteger(const StoredItem& item, DWORD* value) {
-    auto stored = ReadDword(HKEY_LOCAL_MACHINE, item.key, item.valueName);
+HKEY ItemKeys::Get(const StoredItem& item, bool write) {
+    RegKey& key = (write ? m_write : m_read)[item.key];
+    if (!key) {
+        if (write)
+            key.Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE);
+        else
+            key.Open(HKEY_LOCAL_MACHINE, item.key, KEY_QUERY_VALUE);
+    }
+    return key.get();
+}
+
+namespace {
+
+// ITEM's key from KEYS, or opened into HELD for this one use.
+HKEY ItemKey(const StoredItem& item, bool write, ItemKeys* keys, RegKey* held) {
+    if (keys) return keys->Get(item, write);
+    if (write)
+        held->Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE);
+    else
+        held->Open(HKEY_LOCAL_MACHINE, item.key, KEY_QUERY_VALUE);
+    return held->get();
+}
+
+}  // namespace
+
+unsigned ReadItemInteger(const StoredItem& item, DWORD* value, ItemKeys* keys) {
+    RegKey held;
+    HKEY key = ItemKey(item, false, keys, &held);
+    auto stored = key ? ReadDword(key, item.valueName) : std::nullopt;
     if (!stored) return kStatusStoreRead;
     *value = *stored;
     return 0;
 }
 
-unsigned ReadItemText(const StoredItem& item, std::string* text) {
-    auto stored = ReadText(HKEY_LOCAL_MACHINE, item.key, item.valueName);
+unsigned ReadItemText(const StoredItem& item, std::string* text, ItemKeys* keys) {
+    RegKey held;
+    HKEY key = ItemKey(item, false, keys, &held);
+    auto stored = key ? ReadText(key, item.valueName) : std::nullopt;
     if (!stored) return kStatusStoreRead;
     *text = *stored;
     return 0;
 }
 
-unsigned WriteItemInteger(const StoredItem& item, DWORD value) {
-    RegKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE) != ERROR_SUCCESS ||
-        RegSetValueExA(key.get(), item.valueName, 0, REG_DWORD, reinterpret_cast<BYTE*>(&value),
-                       sizeof value) != ERROR_SUCCESS)
+unsigned WriteItemInteger(const StoredItem& item, DWORD value, ItemKeys* keys) {
+    RegKey held;
+    HKEY key = ItemKey(item, true, keys, &held);
+    if (!key || RegSetValueExA(key, item.valueName, 0, REG_DWORD, reinterpret_cast<BYTE*>(&value),
+                               sizeof value) != ERROR_SUCCESS)
         return kStatusStoreWrite;
     return 0;
 }
 
-unsigned WriteItemText(const StoredItem& item, const std::string& text) {
-    RegKey key;
-    if (key.Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE) != ERROR_SUCCESS ||
-        SetText(key.get(), item.valueName, text) != ERROR_SUCCESS)
-        return kStatusStoreWrite;
+unsigned WriteItemText(const StoredItem& item, const std::string& text, ItemKeys* keys) {
+    RegKey held;
+    HKEY key = ItemKey(item, true, keys, &held);
+    if (!key || SetText(key, item.valueName, text) != ERROR_SUCCESS) return kStatusStoreWrite;
     return 0;
 }
 

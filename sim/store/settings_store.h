@@ -4,21 +4,35 @@
 // Every operation returns 0 or the status number of sim/common/status.h that says what failed.
 #pragma once
 
+#include "sim/common/sim_state.h"
 #include "sim/store/start_list_text.h"
 #include "sim/store/store_items.h"
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace sim {
 
-unsigned ReadItemInteger(const StoredItem& item, DWORD* value);
-unsigned ReadItemText(const StoredItem& item, std::string* text);
-unsigned WriteItemInteger(const StoredItem& item, DWORD value);
-unsigned WriteItemText(const StoredItem& item, const std::string& text);
+// The keys of the items one user of the store reads and writes, each opened once for that user's
+// life rather than once for every item: nearly every item lies in the store's own key.
+class ItemKeys {
+public:
+    // ITEM's key opened for reading, or for writing and made when missing; null when it cannot be.
+    HKEY Get(const StoredItem& item, bool write);
+
+private:
+    std::map<std::string, RegKey> m_read, m_write;
+};
+
+// Without KEYS, each item's key is opened for the one read or write.
+unsigned ReadItemInteger(const StoredItem& item, DWORD* value, ItemKeys* keys = nullptr);
+unsigned ReadItemText(const StoredItem& item, std::string* text, ItemKeys* keys = nullptr);
+unsigned WriteItemInteger(const StoredItem& item, DWORD value, ItemKeys* keys = nullptr);
+unsigned WriteItemText(const StoredItem& item, const std::string& text, ItemKeys* keys = nullptr);
 
 // One start-list entry as stored. The password is only ever held encrypted (DPAPI); an empty blob
 // means the entry has no password.
