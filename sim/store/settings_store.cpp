@@ -115,32 +115,26 @@ unsigned SetPassword(StoredEntry& entry, const std::string& password) {
     return EncryptPassword(password, &entry.passwordBlob);
 }
 
+// Opens ITEM's key into KEY for reading, or for writing and made when missing.
+HKEY OpenItemKey(const StoredItem& item, bool write, RegKey* key) {
+    if (write)
+        key->Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE);
+    else
+        key->Open(HKEY_LOCAL_MACHINE, item.key, KEY_QUERY_VALUE);
+    return key->get();
+}
+
+// ITEM's key from KEYS, or opened into HELD for this one use.
+HKEY ItemKey(const StoredItem& item, bool write, ItemKeys* keys, RegKey* held) {
+    return keys ? keys->Get(item, write) : OpenItemKey(item, write, held);
+}
+
 }  // namespace
 
 HKEY ItemKeys::Get(const StoredItem& item, bool write) {
     RegKey& key = (write ? m_write : m_read)[item.key];
-    if (!key) {
-        if (write)
-            key.Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE);
-        else
-            key.Open(HKEY_LOCAL_MACHINE, item.key, KEY_QUERY_VALUE);
-    }
-    return key.get();
+    return key ? key.get() : OpenItemKey(item, write, &key);
 }
-
-namespace {
-
-// ITEM's key from KEYS, or opened into HELD for this one use.
-HKEY ItemKey(const StoredItem& item, bool write, ItemKeys* keys, RegKey* held) {
-    if (keys) return keys->Get(item, write);
-    if (write)
-        held->Create(HKEY_LOCAL_MACHINE, item.key, KEY_SET_VALUE);
-    else
-        held->Open(HKEY_LOCAL_MACHINE, item.key, KEY_QUERY_VALUE);
-    return held->get();
-}
-
-}  // namespace
 
 unsigned ReadItemInteger(const StoredItem& item, DWORD* value, ItemKeys* keys) {
     RegKey held;
