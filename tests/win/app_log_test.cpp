@@ -31,11 +31,6 @@ protected:
         std::ofstream f(path, std::ios::binary);
         f << std::string(size, fill);
     }
-    static long long SizeOf(const std::string& path) {
-        WIN32_FILE_ATTRIBUTE_DATA data = {};
-        if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return -1;
-        return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    }
 
     std::string folder, log, backup;
 };
@@ -43,56 +38,39 @@ protected:
 // "YYYY-MM-DD hh:mm:ss " + message + CR LF
 constexpr size_t kStampAndBlank = 20;
 
-TEST_F(DiagnosticLog, AppendsTimeStampedLinesEndingInCrLf) {
-    WriteLog("first");
-    WriteLog("second");
-    std::string content = Read(log);
-    EXPECT_TRUE(std::regex_match(
-        content, std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d first\r\n"
-                            "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d second\r\n")))
-        << content;
-}
-
-TEST_F(DiagnosticLog, KeepsAtMost1023BytesOfAMessageAndReplacesOneOver1024) {
-    WriteLog(std::string(1023, 'a'));
-    WriteLog(std::string(1024, 'b'));
-    WriteLog(std::string(1025, 'c'));
+// A message keeps at most 1023 bytes, and one over 1024 gives way to a fixed Korean line.
+TEST_F(DiagnosticLog, AppendsTimeStampedLinesOfAtMost1023BytesEndingInCrLf) {
+    for (size_t length : {5u, 1023u, 1024u, 1025u}) WriteLog(std::string(length, 'a'));
     std::istringstream lines(Read(log));
-    std::string line;
     std::vector<std::string> messages;
-    while (std::getline(lines, line)) messages.push_back(line.substr(kStampAndBlank));
-    ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0], std::string(1023, 'a') + "\r");
-    EXPECT_EQ(messages[1], std::string(1023, 'b') + "\r");
-    // the fixed Korean replacement, as its 35 bytes in code page 949
-    std::string fixed = Utf8ToCodePage("WriteLog 로그 메시지가 너무 큽니다.", 949);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(std::regex_match(line.substr(0, kStampAndBlank),
+                                     std::regex("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ")))
+            << line;
+        messages.push_back(line.substr(kStampAndBlank));
+    }
+    // the fixed replacement, as its 35 bytes in code page 949
+    const std::string fixed = Utf8ToCodePage("WriteLog 로그 메시지가 너무 큽니다.", 949);
     EXPECT_EQ(fixed.size(), 35u);
-    EXPECT_EQ(messages[2], fixed + "\r");
+    const std::string a1023 = std::string(1023, 'a') + "\r";
+    EXPECT_EQ(messages, (std::vector<std::string>{"aaaaa\r", a1023, a1023, fixed + "\r"}));
 }
 
 // Wine's C runtime counts an append stream's position from 0 until the first flush: the log must
 // flush before it asks for the size, or it never rotates here.
 TEST_F(DiagnosticLog, MovesToTheBackupOnlyWhenTheLinePassesTheLimit) {
-    const std::string message = "x";
-    const size_t line = kStampAndBlank + message.size() + 2;
-    struct Case {
-        long long sizeAfterLine;
-        bool rotated;
-    } cases[] = {{5120000, false}, {5120001, true}};
-    for (const Case& c : cases) {
+    const size_t line = kStampAndBlank + 1 + 2;  // of the message "x"
+    for (size_t sizeAfterLine : {5120000u, 5120001u}) {
+        const bool rotated = sizeAfterLine > 5120000;
         MakeFile(backup, 10, 'b');  // an older backup gives way
-        MakeFile(log, static_cast<size_t>(c.sizeAfterLine) - line, 'o');
-        WriteLog(message);
-        if (c.rotated) {
-            EXPECT_EQ(SizeOf(backup), c.sizeAfterLine);
-            EXPECT_EQ(Read(backup).substr(0, 10), std::string(10, 'o'));
-            EXPECT_EQ(SizeOf(log), -1) << "the next line starts a new file";
-            WriteLog(message);
-            EXPECT_EQ(SizeOf(log), static_cast<long long>(line));
-        } else {
-            EXPECT_EQ(SizeOf(log), c.sizeAfterLine);
-            EXPECT_EQ(SizeOf(backup), 10);
-        }
+        MakeFile(log, sizeAfterLine - line, 'o');
+        WriteLog("x");
+        EXPECT_EQ(Read(rotated ? backup : log).size(), sizeAfterLine);
+        EXPECT_EQ(Read(backup).substr(0, 11), rotated ? std::string(11, 'o') : "bbbbbbbbbb");
+        if (!rotated) continue;
+        EXPECT_FALSE(ReadFileContent(log)) << "the next line starts a new file";
+        WriteLog("x");
+        EXPECT_EQ(Read(log).size(), line);
     }
 }
 

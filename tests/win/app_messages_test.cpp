@@ -7,63 +7,63 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
-
-struct Box {
-    HWND owner;
-    std::string text, title;
-    UINT type;
-};
 
 class MessageBoxes : public ::testing::Test {
 protected:
     void SetUp() override {
         SetMessageBoxRecorder(
             [this](HWND owner, const std::string& text, const std::string& title, UINT type) {
-                boxes.push_back({owner, text, title, type});
+                titles.push_back(title);
+                texts.push_back(text);
+                kinds.emplace_back(owner, type);
                 return answer;
             });
     }
     void TearDown() override { SetMessageBoxRecorder(nullptr); }
 
     testing_client::ScopedClient client{1};
-    std::vector<Box> boxes;
+    std::vector<std::string> titles, texts;    // of the boxes shown
+    std::vector<std::pair<HWND, UINT>> kinds;  // their owners and types
     int answer = IDOK;
 };
 
-TEST_F(MessageBoxes, ErrorBoxIsTitledByTheTextsLanguageWithTheNumber) {
-    struct Case {
-        DWORD language;
-        const char* titleUtf8;
-    } cases[] = {{1, "Error - (8119)"}, {0, "에러 - (8119)"}};
-    for (const Case& c : cases) {
-        testing_client::SetLanguage(c.language);
+// An error box is owner-less and titled with its number; a question carries the caller's number
+// and owner, and its answer comes back. Both are titled in the language of their text.
+TEST_F(MessageBoxes, BoxesAreTitledByTheTextsLanguageAndAQuestionsAnswerComesBack) {
+    const HWND owner = GetDesktopWindow();
+    for (DWORD language : {1u, 0u}) {
+        testing_client::SetLanguage(language);
         ShowErrorText(8119);
+        answer = language ? IDYES : IDNO;
+        EXPECT_EQ(ShowTextBox(owner, 8052, "Information - (234)", "알림 - (234)", kQuestionBoxType),
+                  answer);
     }
-    ASSERT_EQ(boxes.size(), 2u);
-    for (size_t i = 0; i < 2; ++i) {
-        EXPECT_EQ(boxes[i].title, Utf8ToCodePage(cases[i].titleUtf8));
-        EXPECT_EQ(boxes[i].owner, nullptr);
-        EXPECT_EQ(boxes[i].type, 0x40010u);
-        EXPECT_FALSE(boxes[i].text.empty());
-    }
-    EXPECT_NE(boxes[0].text, boxes[1].text) << "each in its language";
+    ASSERT_EQ(titles, (std::vector<std::string>{"Error - (8119)", "Information - (234)",
+                                                Utf8ToCodePage("에러 - (8119)"),
+                                                Utf8ToCodePage("알림 - (234)")}));
+    const std::pair<HWND, UINT> error{nullptr, 0x40010u}, question{owner, 0x40024u};
+    EXPECT_EQ(kinds, (std::vector{error, question, error, question}));
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), ""), 0);
+    EXPECT_NE(texts[0], texts[2]) << "each in its language";
 }
 
-TEST_F(MessageBoxes, TextThatCannotBeFetchedShowsNoBoxWhileAKnownOneDoes) {
+// No text, no box: an unknown number, a text the module lacks, or a module that cannot be loaded
+// or has no factory.
+TEST_F(MessageBoxes, TextThatCannotBeFetchedShowsNoBox) {
     ShowErrorText(8024);
-    EXPECT_EQ(boxes.size(), 1u);
-    boxes.clear();
+    ASSERT_EQ(titles.size(), 1u) << "a known text";
+    titles.clear();
 
-    ShowErrorText(12345);  // no text has this number
+    ShowErrorText(12345);
+    EXPECT_EQ(ShowTextBox(nullptr, 12345, "Information - (1)", "알림 - (1)", kInformationBoxType),
+              0);
     testing_client::SetFixtureText("MissingTexts", "8024");
     ShowErrorText(8024);
-    EXPECT_TRUE(boxes.empty());
-}
-
-TEST_F(MessageBoxes, TextModuleThatCannotBeLoadedOrHasNoFactoryGivesNoText) {
     for (const char* fixture : {"Unloadable", "NoFactory"}) {
         testing_client::ClearFixtures();
         testing_client::SetFixtureText(fixture, "ovatext.dll");
@@ -71,28 +71,8 @@ TEST_F(MessageBoxes, TextModuleThatCannotBeLoadedOrHasNoFactoryGivesNoText) {
         DWORD size = kTextBufferSize, cell = 8119;
         EXPECT_FALSE(LoadText(&cell, text, &size)) << fixture;
         ShowErrorText(8119);
-        EXPECT_TRUE(boxes.empty()) << fixture;
     }
-}
-
-TEST_F(MessageBoxes, QuestionTitleCarriesTheCallersNumberAndTheAnswerComesBack) {
-    HWND owner = GetDesktopWindow();
-    answer = IDYES;
-    EXPECT_EQ(ShowTextBox(owner, 8052, "Information - (234)", "알림 - (234)", kQuestionBoxType),
-              IDYES);
-    testing_client::SetLanguage(0);
-    answer = IDNO;
-    EXPECT_EQ(ShowTextBox(owner, 8052, "Information - (234)", "알림 - (234)", kQuestionBoxType),
-              IDNO);
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].title, "Information - (234)");
-    EXPECT_EQ(boxes[1].title, Utf8ToCodePage("알림 - (234)"));
-    EXPECT_EQ(boxes[0].owner, owner);
-    EXPECT_EQ(boxes[0].type, 0x40024u);
-
-    boxes.clear();
-    EXPECT_EQ(ShowTextBox(owner, 12345, "Information - (1)", "알림 - (1)", kInformationBoxType), 0);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(titles.empty());
 }
 
 }  // namespace

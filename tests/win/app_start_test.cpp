@@ -10,15 +10,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 using testing_client::JournalOfThisProcess;
+using Lines = std::vector<std::string>;
 
 // Winsock is ended exactly when a further WSACleanup finds nothing to end.
 bool WinsockEnded() {
     return WSACleanup() == SOCKET_ERROR && WSAGetLastError() == WSANOTINITIALISED;
+}
+bool MutexStillOpen() {
+    HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
+    const bool open = GetLastError() == ERROR_ALREADY_EXISTS;
+    CloseHandle(again);
+    return open;
 }
 
 int WSAAPI FailingStartup(WORD, WSADATA*) {
@@ -32,62 +40,55 @@ protected:
             titles.push_back(title);
             return IDOK;
         });
-        journalBefore = JournalOfThisProcess().size();
     }
     void TearDown() override {
         SetMessageBoxRecorder(nullptr);
         SetWinsockStartup(nullptr);
     }
-    // The journal lines written since the test began.
-    std::vector<testing_client::JournalEntry> NewJournal() const {
-        auto all = JournalOfThisProcess();
-        return {all.begin() + static_cast<long>(journalBefore), all.end()};
+    // Runs the application to its end: the operations of the journal lines it wrote, which are
+    // all on one handle, kept in 64 bits, each release succeeding.
+    Lines Start() {
+        const size_t before = JournalOfThisProcess().size();
+        EXPECT_FALSE(COvaSettingsApp().InitInstance());
+        const auto journal = JournalOfThisProcess();
+        Lines operations;
+        for (size_t i = before; i < journal.size(); ++i) {
+            operations.push_back(journal[i].operation);
+            EXPECT_EQ(journal[i].handle, journal[before].handle) << journal[i].operation;
+            if (journal[i].operation != "terminate") continue;
+            EXPECT_EQ(journal[i].result, 0);
+            EXPECT_GT(journal[i].handle, 0xFFFFFFFFull) << "the handle is kept in 64 bits";
+        }
+        return operations;
     }
 
     testing_client::ScopedClient client{1};
-    std::vector<std::string> titles;
-    size_t journalBefore = 0;
+    Lines titles;
 };
 
-TEST_F(StartUp, FailingWinsockShows8023AndTakesNothing) {
+// Winsock that cannot start takes nothing; a client library that cannot be opened ends Winsock.
+TEST_F(StartUp, FailingWinsockShows8023AndAFailingClientLibrary8024) {
     SetWinsockStartup(FailingStartup);
-    COvaSettingsApp app;
-    EXPECT_FALSE(app.InitInstance());
-    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8023)"});
-    EXPECT_TRUE(NewJournal().empty()) << "the client library was not opened";
-}
-
-TEST_F(StartUp, FailingClientLibraryShows8024AndEndsWinsock) {
+    EXPECT_EQ(Start(), Lines{}) << "the client library was not opened";
+    SetWinsockStartup(nullptr);
     testing_client::SetFixtureDword("InitializeFails", 1);
-    COvaSettingsApp app;
-    EXPECT_FALSE(app.InitInstance());
-    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8024)"});
+    EXPECT_EQ(Start(), Lines{"initialize"});
+    EXPECT_EQ(titles, (Lines{"Error - (8023)", "Error - (8024)"}));
     EXPECT_TRUE(WinsockEnded());
-    auto journal = NewJournal();
-    ASSERT_EQ(journal.size(), 1u);
-    EXPECT_EQ(journal[0].operation, "initialize");
-    EXPECT_EQ(journal[0].result, 0);
 }
 
 TEST_F(StartUp, NameHeldByAnotherKindOfObjectShows8118LogsTheErrorAndReleasesTheHandle) {
     HANDLE squatter = CreateEventA(nullptr, TRUE, FALSE, kSingleInstanceMutex);
     ASSERT_NE(squatter, nullptr);
     const std::string logPath = templates::EmptyLog();
-    COvaSettingsApp app;
-    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(Start(), (Lines{"initialize", "terminate"}));
     CloseHandle(squatter);
-
-    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8118)"});
+    EXPECT_EQ(titles, Lines{"Error - (8118)"});
     const std::string content = ReadFileContent(logPath).value_or("");
     EXPECT_NE(content.find(" COvaSettingsApp::InitInstance() : CreateMutex(MutexOvaSettings) "
                            "is failed. error = 6\r\n"),
               std::string::npos)
         << content;
-    auto journal = NewJournal();
-    ASSERT_EQ(journal.size(), 2u);
-    EXPECT_EQ(journal[1].operation, "terminate");
-    EXPECT_EQ(journal[1].handle, journal[0].handle);
-    EXPECT_EQ(journal[1].result, 0);
     EXPECT_TRUE(WinsockEnded());
     DeleteFileA(logPath.c_str());
 }
@@ -108,35 +109,21 @@ TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMut
     // the dialog reads a real installation's settings, with what every page reads
     ASSERT_EQ(driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" reset --english --demo"), 0);
     for (WPARAM closeWith : {IDCANCEL, IDOK}) {
-        journalBefore = JournalOfThisProcess().size();
         g_closeWith = closeWith;
         g_hook = SetWindowsHookExA(WH_CBT, CloseOnActivate, nullptr, GetCurrentThreadId());
-        COvaSettingsApp app;
-        EXPECT_FALSE(app.InitInstance());
+        const Lines operations = Start();
         UnhookWindowsHookEx(g_hook);
-
         if (closeWith == IDCANCEL) {
             EXPECT_TRUE(titles.empty());
         }
-        // opened first and released last; in between the pages read through it
-        auto journal = NewJournal();
-        ASSERT_GE(journal.size(), 2u) << closeWith;
-        int opened = 0, released = 0;
-        for (const auto& line : journal) {
-            opened += line.operation == "initialize";
-            released += line.operation == "terminate";
-            EXPECT_EQ(line.handle, journal.front().handle) << line.operation;
-        }
-        EXPECT_EQ(opened, 1);
-        EXPECT_EQ(released, 1);
-        EXPECT_EQ(journal.front().operation, "initialize");
-        EXPECT_EQ(journal.back().operation, "terminate");
-        EXPECT_EQ(journal.back().result, 0);
-        EXPECT_GT(journal.front().handle, 0xFFFFFFFFull) << "the handle is kept in 64 bits";
+        // opened first and released last, once each; in between the pages read through it
+        ASSERT_GE(operations.size(), 2u) << closeWith;
+        EXPECT_EQ(operations.front(), "initialize");
+        EXPECT_EQ(operations.back(), "terminate");
+        EXPECT_EQ(std::count(operations.begin(), operations.end(), "initialize"), 1);
+        EXPECT_EQ(std::count(operations.begin(), operations.end(), "terminate"), 1);
         EXPECT_TRUE(WinsockEnded());
-        HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
-        EXPECT_NE(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS)) << "mutex closed";
-        CloseHandle(again);
+        EXPECT_FALSE(MutexStillOpen());
     }
 }
 
@@ -145,19 +132,11 @@ TEST_F(StartUp, ClosingTheDialogReleasesTheClientHandleOnceThenWinsockThenTheMut
 TEST_F(StartUp, ExistingMutexShows8119ReleasesTheClientAndWinsockAndKeepsItsHandleOpen) {
     HANDLE first = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
     ASSERT_NE(first, nullptr);
-    COvaSettingsApp app;
-    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(Start(), (Lines{"initialize", "terminate"}));
     CloseHandle(first);
-
-    EXPECT_EQ(titles, std::vector<std::string>{"Error - (8119)"});
-    auto journal = NewJournal();
-    ASSERT_EQ(journal.size(), 2u);
-    EXPECT_EQ(journal[1].operation, "terminate");
-    EXPECT_EQ(journal[1].handle, app.m_hClient);
+    EXPECT_EQ(titles, Lines{"Error - (8119)"});
     EXPECT_TRUE(WinsockEnded());
-    HANDLE again = CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-    CloseHandle(again);
+    EXPECT_TRUE(MutexStillOpen());
 }
 
 }  // namespace

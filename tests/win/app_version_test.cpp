@@ -11,30 +11,24 @@ namespace {
 
 constexpr const char kAppDefaults[] = "Software\\Wine\\AppDefaults\\version_probe.exe";
 
-// Runs the probe and returns {code, NT family}: its exit code holds both.
-std::pair<int, bool> Probe() {
-    const int exit = driver::Run("\"" + driver::OwnFolder() + "\\version_probe.exe\"");
-    return {exit / 2, (exit & 1) != 0};
-}
-
+// Wine reports its win7 setting as a server (it swaps it with 2008 R2), and win10 as 6.2 to a
+// program that declares no Windows 10 support.
 TEST(WindowsVersionOnWine, EachReportedVersionGivesItsCode) {
-    // Wine reports its win7 setting as a server (it swaps it with 2008 R2), and win10 as 6.2 to a
-    // program that declares no Windows 10 support.
-    struct Case {
-        const char* version;
-        int code;
-    } cases[] = {{"win98", 8}, {"winme", 9},  {"win2k", 14}, {"winxp", 15},
-                 {"win7", 19}, {"win10", 22}, {nullptr, 20}};
-    for (const Case& c : cases) {
+    const std::pair<const char*, int> cases[] = {{"win98", 8},  {"winme", 9}, {"win2k", 14},
+                                                 {"winxp", 15}, {"win7", 19}, {"win10", 22},
+                                                 {nullptr, 20}};
+    for (const auto& [version, code] : cases) {
+        SCOPED_TRACE(version ? version : "no setting");
         RegDeleteTreeA(HKEY_CURRENT_USER, kAppDefaults);
-        if (c.version) {
-            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, c.version,
-                                      static_cast<DWORD>(std::strlen(c.version) + 1)),
+        if (version) {
+            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, version,
+                                      static_cast<DWORD>(std::strlen(version) + 1)),
                       ERROR_SUCCESS);
         }
-        auto [code, nt] = Probe();
-        EXPECT_EQ(code, c.code) << (c.version ? c.version : "no setting");
-        EXPECT_EQ(nt, c.code > 9) << (c.version ? c.version : "no setting");
+        // the probe's exit code holds both the code and whether it is of the NT family
+        const int exit = driver::Run("\"" + driver::OwnFolder() + "\\version_probe.exe\"");
+        EXPECT_EQ(exit / 2, code);
+        EXPECT_EQ((exit & 1) != 0, code > 9);
     }
     RegDeleteTreeA(HKEY_CURRENT_USER, kAppDefaults);
 }

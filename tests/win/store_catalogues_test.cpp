@@ -1,5 +1,5 @@
-// The card list and the profile catalogue the program builds once at its start, and the profile
-// searches of the pages, against the simulated client and real folders.
+// The card list the program builds once at its start, and the profile searches behind the
+// catalogue and the pages, against the simulated client and real folders.
 #include "app/file_content.h"
 #include "app/message_box.h"
 #include "store/nics_info.h"
@@ -38,18 +38,15 @@ protected:
     std::vector<std::string> titles;
 };
 
-TEST_F(CardList, TwoCardsComeBackInEnumerationOrderWithTheirKindsThroughAHandleOfItsOwn) {
+TEST_F(CardList, TwoCardsComeBackInEnumerationOrderThroughAHandleOfItsOwnAndEachFailureNone) {
     SetFixtureText("Cards", "A||Card A||0##B||Card B||1##");
     const size_t journalBefore = testing_client::JournalOfThisProcess().size();
     NicsInfo nics;
     EXPECT_TRUE(titles.empty());
     ASSERT_EQ(nics.GetNicCount(), 2);
-    NicEntry card;
-    ASSERT_TRUE(nics.GetNicAt(1, &card));
-    EXPECT_EQ(card.NicName + "/" + card.NicType + "/" + card.NdisName, "Card B/ndis/B");
     std::vector<std::string> listed;
-    for (const NicEntry& entry : nics) listed.push_back(entry.NicName + "/" + entry.NicType);
-    EXPECT_EQ(listed, (std::vector<std::string>{"Card A/wired", "Card B/ndis"}));
+    for (const NicEntry& e : nics) listed.push_back(e.NicName + "/" + e.NicType + "/" + e.NdisName);
+    EXPECT_EQ(listed, (std::vector<std::string>{"Card A/wired/A", "Card B/ndis/B"}));
 
     // a combo box without a selection reports -1: past the end, and nothing is copied
     NicEntry untouched{"kept", "kept", "kept"};
@@ -63,11 +60,9 @@ TEST_F(CardList, TwoCardsComeBackInEnumerationOrderWithTheirKindsThroughAHandleO
     EXPECT_EQ(journal[journalBefore].operation, "initialize");
     EXPECT_EQ(journal[journalBefore + 1].operation, "enum_card");
     EXPECT_EQ(journal[journalBefore + 1].handle, journal[journalBefore].handle);
-}
 
-TEST_F(CardList, EachFailureShowsItsMessageAndLeavesTheListEmpty) {
+    // each failure shows its message and leaves the list empty
     const std::string log = templates::EmptyLog();
-
     SetFixtureDword("EnumCardResult", 5);
     EXPECT_EQ(NicsInfo().GetNicCount(), 0);
     SetFixtureText("Cards", "");
@@ -88,20 +83,16 @@ TEST_F(CardList, EachFailureShowsItsMessageAndLeavesTheListEmpty) {
     EXPECT_EQ(titles, (std::vector<std::string>{"Error - (8024)", "Error - (8088)"}));
 }
 
-// Each test finds both profile folders empty; what they held before comes back afterwards.
-class ProfileFolders : public ::testing::Test {
-protected:
-    static std::vector<std::string> Names(const std::vector<ProfileEntry>& list) {
-        std::vector<std::string> names;
-        for (const ProfileEntry& entry : list) names.push_back(entry.name + "/" + entry.kind);
-        return names;
-    }
+std::vector<std::string> Names(const std::vector<ProfileEntry>& list) {
+    std::vector<std::string> names;
+    for (const ProfileEntry& entry : list) names.push_back(entry.name + "/" + entry.kind);
+    return names;
+}
 
+// Both profile folders start empty; what they held before comes back afterwards.
+TEST(ProfileFolders, ASearchListsFilesByTheKindOfTheirExactExtensionAndTheFullScanBothFolders) {
     templates::EmptyProfileFolders folders;
     const std::string &common = folders.common, &user = folders.user;
-};
-
-TEST_F(ProfileFolders, ASearchListsFilesByTheKindOfTheirExactExtensionAndNoDirectory) {
     Put(common, "a.wcf");
     Put(common, "b.pcf");
     CreateDirectoryA((common + "\\x.pcf").c_str(), nullptr);
@@ -120,27 +111,18 @@ TEST_F(ProfileFolders, ASearchListsFilesByTheKindOfTheirExactExtensionAndNoDirec
     EXPECT_TRUE(upper.wireless.empty());
     EXPECT_EQ(Names(upper.wired), (std::vector<std::string>{"A.WCF/wired"}));
     EXPECT_FALSE(FindProfileFiles(common + "\\*.hcf", &upper));
-}
 
-TEST_F(ProfileFolders, TheFullScanListsTheCommonFolderFirstAndANameInBothFoldersTwice) {
-    Put(user, "same.pcf");
-    Put(common, "same.pcf");
+    // the full scan: the common folder first, a name in both folders twice, every extension
+    DeleteFileA((common + "\\A.WCF").c_str());
+    Put(user, "b.pcf");
     Put(user, "home.kpf");
-    ProfileLists lists;
-    EXPECT_TRUE(ListAllProfiles(&lists));
-    ASSERT_EQ(lists.wired.size(), 3u);
-    EXPECT_EQ(lists.wired[0].path, common + "\\same.pcf");
-    EXPECT_EQ(lists.wired[1].path, user + "\\same.pcf");
-    EXPECT_EQ(lists.wired[2].path, user + "\\home.kpf");
-}
-
-TEST_F(ProfileFolders, TheCatalogueHoldsTheCommonFoldersWcfPcfAndHcfFilesOnly) {
-    for (const char* name : {"lab.hcf", "office.pcf", "vpn.kpf", "campus.wcf"}) Put(common, name);
-    Put(user, "home.pcf");
-    ProfilesInfo catalogue;
-    EXPECT_EQ(Names(catalogue.entries()),
-              (std::vector<std::string>{"campus.wcf/ndis", "office.pcf/wired", "lab.hcf/wired"}));
-    EXPECT_EQ(catalogue.entries()[0].path, common + "\\campus.wcf");
+    ProfileLists all;
+    EXPECT_TRUE(ListAllProfiles(&all));
+    ASSERT_EQ(all.wired.size(), 3u);
+    EXPECT_EQ(all.wired[0].path, common + "\\b.pcf");
+    EXPECT_EQ(all.wired[1].path, user + "\\b.pcf");
+    EXPECT_EQ(all.wired[2].path, user + "\\home.kpf");
+    EXPECT_TRUE(all.wireless.empty());
 }
 
 }  // namespace

@@ -33,39 +33,29 @@ protected:
     sim::RegKey key;
 };
 
-// A 260-byte destination between guard bytes, as the pages pass it.
+// A 260-byte destination between guard bytes, as the pages pass it, holding INITIAL.
 struct Destination {
-    char before[8];
-    char text[260];
-    char after[8];
-    Destination() {
+    char before[8], text[260], after[8];
+    explicit Destination(const char* initial = "") {
         std::memset(this, 0x5A, sizeof *this);
         std::memset(text, 0, sizeof text);
+        std::strcpy(text, initial);
     }
     bool GuardsIntact() const {
-        for (int i = 0; i < 8; ++i)
-            if (before[i] != 0x5A || after[i] != 0x5A) return false;
-        return true;
+        return std::string(before, 8) + std::string(after, 8) == std::string(16, 0x5A);
     }
 };
 
-// With or without its stored zero; cut at the destination's size minus one.
+// With or without its stored zero (the short one without); cut at the destination's size minus
+// one.
 TEST_F(MachineRegistry, TextIsReadWholeOrCutToItsDestination) {
-    const struct {
-        std::string stored;
-        bool withZero;
-        size_t length;
-    } cases[] = {{"C:\\Profiles\\office.pcf", true, 22},
-                 {"wired", false, 5},
-                 {std::string(259, 'p'), true, 259},
-                 {std::string(260, 'p'), true, 259},
-                 {std::string(1023, 'p'), true, 259}};
-    for (const auto& c : cases) {
-        SetText("Text", c.stored, c.withZero);
+    for (size_t length : {5u, 259u, 260u, 1023u}) {
+        const std::string stored(length, 'p');
+        SetText("Text", stored, length != 5);
         Destination d;
-        EXPECT_TRUE(ReadMachineText(kKey, "Text", d.text, sizeof d.text)) << c.stored.size();
-        EXPECT_EQ(std::string(d.text), c.stored.substr(0, c.length));
-        EXPECT_TRUE(d.GuardsIntact()) << c.stored.size();
+        EXPECT_TRUE(ReadMachineText(kKey, "Text", d.text, sizeof d.text)) << length;
+        EXPECT_EQ(std::string(d.text), stored.substr(0, 259)) << length;
+        EXPECT_TRUE(d.GuardsIntact()) << length;
     }
 }
 
@@ -76,16 +66,15 @@ TEST_F(MachineRegistry, FailedReadsLeaveTheCallersDefaultWhileADwordComesIntoIts
     RegSetValueExA(key.get(), "Number", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                    sizeof number);
     SetText("TooLongForTheReader", std::string(1024, 'x'), true);
-    for (const char* name : {"Missing", "Number", "TooLongForTheReader"}) {
-        Destination d;
-        std::strcpy(d.text, "default");
-        EXPECT_FALSE(ReadMachineText(kKey, name, d.text, sizeof d.text)) << name;
+    SetText("Text", "1", true);
+    for (const auto& [keyPath, name] : {std::pair{kKey, "Missing"},
+                                        {kKey, "Number"},
+                                        {kKey, "TooLongForTheReader"},
+                                        {"SOFTWARE\\Brenwick\\NoSuchKey", "Text"}}) {
+        Destination d("default");
+        EXPECT_FALSE(ReadMachineText(keyPath, name, d.text, sizeof d.text)) << name;
         EXPECT_STREQ(d.text, "default") << name;
     }
-    Destination d;
-    EXPECT_FALSE(ReadMachineText("SOFTWARE\\Brenwick\\NoSuchKey", "x", d.text, sizeof d.text));
-
-    SetText("Text", "1", true);
     for (const char* name : {"Missing", "Text"}) {
         DWORD cell = 5;
         EXPECT_FALSE(ReadMachineDword(kKey, name, &cell)) << name;

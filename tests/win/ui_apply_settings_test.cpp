@@ -86,26 +86,32 @@ protected:
         MakeProcessNicsInfo();
         MakeProcessProfilesInfo();
     }
-    void SetUp() override {
-        Host::SetUp();
-        journalStart = testing_client::JournalOfThisProcess().size();
-    }
-    // The value writes of this test, by name and the byte count each was given.
-    Writes ValueWrites() const {
+    // The value writes since the last reset, which empties the journal, by name and the byte
+    // count each was given.
+    static Writes ValueWrites() {
         Writes writes;
-        const auto journal = testing_client::JournalOfThisProcess();
-        for (size_t i = journalStart; i < journal.size(); ++i)
-            if (journal[i].bytes) writes.emplace_back(journal[i].valueName, *journal[i].bytes);
+        for (const auto& line : testing_client::JournalOfThisProcess())
+            if (line.bytes) writes.emplace_back(line.valueName, *line.bytes);
         return writes;
     }
-    size_t journalStart = 0;
 };
 
-TEST_F(ApplySettings, OkOnTheDemoClientWritesBackWhatItReadWithEachValuesByteCount) {
+// Cancel after changes on every page writes nothing; OK without a change then writes back what
+// it read, with the start list committed again as it stands.
+TEST_F(ApplySettings, CancelWritesNothingAndOkOnTheDemoClientWritesBackWhatItReadByteByByte) {
     const Json before = Dump();
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        CWnd* pages[] = {&d.m_page1, &d.m_page2, &d.m_page3, &d.m_page4,
+                         &d.m_page6, &d.m_page8, &d.m_page9};
+        const int checkboxes[] = {1029, 1020, 1021, 1024, 1055, 1066, 1087};
+        for (int i = 0; i < 7; ++i) Tick(*pages[i], checkboxes[i], false);
+    }));
+    EXPECT_FALSE(closedWithOk);
+    ASSERT_EQ(Dump(), before);
+
     ASSERT_TRUE(Run(kOk));
     EXPECT_TRUE(closedWithOk);
-    EXPECT_EQ(BoxTitles(), Titles{});
+    EXPECT_EQ(boxes, Titles{});
     Json expected = before;
     const std::string profiles = GetProfileFolder();
     expected["store"]["items"]["71"] =
@@ -132,64 +138,11 @@ TEST_F(ApplySettings, OkOnTheDemoClientWritesBackWhatItReadWithEachValuesByteCou
     EXPECT_EQ(ValueWrites(), writes);
 }
 
-TEST_F(ApplySettings, CancelAfterChangesOnEveryPageWritesNothing) {
-    const Json before = Dump();
-    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
-        for (const auto& [page, id] : {std::pair<CWnd*, int>{&d.m_page1, 1029},
-                                       {&d.m_page2, 1020},
-                                       {&d.m_page3, 1021},
-                                       {&d.m_page4, 1024},
-                                       {&d.m_page6, 1055},
-                                       {&d.m_page8, 1066},
-                                       {&d.m_page9, 1087}})
-            Tick(*page, id, false);
-    }));
-    EXPECT_FALSE(closedWithOk);
-    EXPECT_EQ(Dump(), before);
-}
-
-// Each failure shows its messages, writes nothing after its own step and leaves the dialog open.
-TEST_F(ApplySettings, AFailureKeepsTheDialogOpenWithItsMessages) {
-    // Box 0 is the library's own text, in a box titled with the program's name.
-    const struct {
-        std::string fixture;
-        Act act;
-        std::vector<int> boxes;
-        bool anyValueWritten;
-    } cases[] = {
-        {"", Unpick<&D::m_page3>(1014), {8077}, false},
-        {"", Unpick<&D::m_page3>(1015), {8078}, false},
-        {"", WaitTime(""), {8082}, true},
-        {"", WaitTime("0"), {8083}, true},
-        {"", WaitTime("21"), {8083}, true},
-        {"FailRegValues NicName", nullptr, {0, 8084}, true},
-        {"FailRegValues UseOvaGina", Untick<&D::m_page6>(1055), {0, 8081}, true},
-        {"", Unpick<&D::m_page8>(1068), {8079}, true},
-        {"", Unpick<&D::m_page8>(1069), {8080}, true},
-        {"FailRegValues UserNotice", Untick<&D::m_page8>(1066), {}, true},
-        {"", Unpick<&D::m_page9>(1082), {8105}, true},
-        {LongCards(1025).substr(8), kChooseFirstWirelessCard, {8063}, false},
-    };
-    for (const auto& c : cases) {
-        Titles titles;
-        for (int box : c.boxes)
-            titles.push_back(box ? "Error - (" + std::to_string(box) + ")" : "OvaSettings");
-        SCOPED_TRACE(c.fixture + " " + ::testing::PrintToString(titles));
-        ASSERT_TRUE(Ovasim("reset --english --demo"));
-        if (!c.fixture.empty()) {
-            ASSERT_TRUE(Ovasim("fixture " + c.fixture));
-        }
-        boxes.clear();
-        journalStart = testing_client::JournalOfThisProcess().size();
-        ASSERT_TRUE(Run(c.act ? Then(c.act, kOk) : kOk));
-        EXPECT_FALSE(closedWithOk);
-        EXPECT_EQ(BoxTitles(), titles);
-        EXPECT_EQ(!ValueWrites().empty(), c.anyValueWritten);
-    }
-}
-
-// What each change writes, and what it leaves as it was; the dialog closes without a box.
-TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
+// Each change writes what it means and leaves the rest as it was, and the dialog closes without a
+// box. Each failure shows its boxes (0: the library's own text, in a box titled with the program's
+// name), writes nothing after its own step and leaves the dialog open; a second OK then writes
+// everything again from the first step.
+TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpen) {
     using namespace schema;
     // Places in the dump, as JSON pointers.
     const std::string gina = "/registry/" + Key(kOvaGinaKey) + "/",
@@ -203,8 +156,10 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
         std::vector<std::string> setup;
         Act act;
         std::vector<std::pair<std::string, Json>> expected;
+        std::vector<int> boxes = {};
+        bool closes = true, anyValueWritten = true;
     } cases[] = {
-        {{}, WaitTime("5x"), {{gina + kGinaAuthTimeout, "5x"}}},
+        {{}, WaitTime("5x"), {{gina + kGinaAuthTimeout, "5x"}, {run, nullptr}}},  // none made
         {{LongCards(1024)}, kChooseFirstWirelessCard, {{items + "45", std::string(1023, 'W')}}},
         {{},
          Untick<&D::m_page6>(1055),
@@ -221,7 +176,6 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
         {{},
          Untick<&D::m_page9>(1087),
          {{startUp + kStartUpAuthEnable, 0}, {startUp + kStartUpDriver, "ndis"}}},
-        {{}, nullptr, {{run, nullptr}}},
         {{},
          [](COvaSettingsDlg& d) {
              Tick(d.m_page4, 1024, false);
@@ -242,15 +196,44 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
         {{"fixture FailItems 71=9033"},
          Untick<&D::m_page1>(1029),
          {{items + "41", 0}, {items + "71", nullptr}, {"/store/startList/2/profile", lab}}},
+        {{}, Unpick<&D::m_page3>(1014), {}, {8077}, false, false},
+        {{}, Unpick<&D::m_page3>(1015), {}, {8078}, false, false},
+        {{LongCards(1025)}, kChooseFirstWirelessCard, {}, {8063}, false, false},
+        {{}, WaitTime(""), {}, {8082}, false},
+        {{}, WaitTime("0"), {}, {8083}, false},
+        {{}, WaitTime("21"), {}, {8083}, false},
+        {{"fixture FailRegValues NicName"}, nullptr, {}, {0, 8084}, false},
+        {{"fixture FailRegValues UseOvaGina"}, Untick<&D::m_page6>(1055), {}, {0, 8081}, false},
+        {{}, Unpick<&D::m_page8>(1068), {}, {8079}, false},
+        {{}, Unpick<&D::m_page8>(1069), {}, {8080}, false},
+        {{"fixture FailRegValues UserNotice"}, Untick<&D::m_page8>(1066), {}, {}, false},
+        {{}, Unpick<&D::m_page9>(1082), {}, {8105}, false},
+        // after 8077 the user changes something else (auto-connect) and presses OK again
+        {{},
+         [](COvaSettingsDlg& d) {
+             Choose(d.m_page3, 1014, -1);
+             kOk(d);
+             Tick(d.m_page2, 1020, false);
+             Tick(d.m_page3, 1021, false);
+         },
+         {{items + "44", 0}, {items + "45", ""}, {items + "84", ""}},  // no NDIS name when unticked
+         {8077}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected.front().first);
+        SCOPED_TRACE(&c - cases);
         ASSERT_TRUE(Ovasim("reset --english --demo"));
         for (const std::string& setup : c.setup) ASSERT_TRUE(Ovasim(setup));
         boxes.clear();
         ASSERT_TRUE(Run(c.act ? Then(c.act, kOk) : kOk));
-        EXPECT_TRUE(closedWithOk);
-        EXPECT_EQ(BoxTitles(), Titles{});
+        EXPECT_EQ(closedWithOk, c.closes);
+        Titles titles;
+        for (int box : c.boxes)
+            titles.push_back(box ? "Error - (" + std::to_string(box) + ")" : "OvaSettings");
+        EXPECT_EQ(boxes, titles);
+        const Writes writes = ValueWrites();
+        EXPECT_EQ(writes.empty() ? "" : writes.front().first, c.anyValueWritten ? kLanguage : "")
+            << "each OK writes from the first step";
+        if (c.expected.empty()) continue;
         const Json state = Dump();
         for (const auto& [place, value] : c.expected)
             EXPECT_EQ(state.value(Json::json_pointer(place), Json()), value) << place;
@@ -258,7 +241,6 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndLeavesTheRest) {
 }
 
 TEST_F(ApplySettings, ARunValueIsReplacedOnlyWhereItExists) {
-    ASSERT_TRUE(Ovasim("fixture FailRegValues"));
     SetText(HKEY_LOCAL_MACHINE, schema::kRunKey, schema::kRunOvanta, "old");
     ASSERT_TRUE(Run(Then([](auto& d) { Tick(d.m_page9, 1087, false); }, kOk)));
     EXPECT_EQ(Dump()["registry"][Key(schema::kRunKey)][schema::kRunOvanta], "old");
@@ -280,43 +262,24 @@ TEST_F(ApplySettings, ShortcutModeReplacesTheProfileShortcutsOfBothStartupFolder
         Tick(d.m_page9, 1078, true);
         Choose(d.m_page9, 1081, 0);
     };
-    {
-        // held open without leave to delete, the way a program holding the file keeps it
-        HANDLE held = CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
-        CloseHandle(held);
-    }
+    // held open without leave to delete, the way a program holding the file keeps it
+    HANDLE held =
+        CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
+    CloseHandle(held);
     EXPECT_TRUE(closedWithOk);
-    EXPECT_EQ(BoxTitles(), Titles{"Error - (8114)"});
+    EXPECT_EQ(boxes, Titles{"Error - (8114)"});
     EXPECT_EQ(Dump()["startupShortcuts"]["common"].size(), 1u) << "no new shortcut";
 
     boxes.clear();
     ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
-    EXPECT_EQ(BoxTitles(), Titles{});
+    EXPECT_EQ(boxes, Titles{});
     const Json made = Dump()["startupShortcuts"]["common"];
     ASSERT_EQ(made.size(), 1u);
     EXPECT_EQ(made[0]["name"], "office.pcf.lnk");
     EXPECT_EQ(made[0]["target"], office);
     DeleteFileA((common + "\\office.pcf.lnk").c_str());
-}
-
-TEST_F(ApplySettings, ASecondOkWritesEverythingAgainWithTheLaterChange) {
-    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
-        Choose(d.m_page3, 1014, -1);
-        kOk(d);
-        Tick(d.m_page2, 1020, false);
-        Tick(d.m_page3, 1021, false);
-        kOk(d);
-    }));
-    EXPECT_TRUE(closedWithOk);
-    EXPECT_EQ(BoxTitles(), Titles{"Error - (8077)"});
-    const Json items = Dump()["store"]["items"];
-    EXPECT_EQ(items["44"], 0);
-    EXPECT_EQ(items["45"], "");
-    EXPECT_EQ(items["84"], "") << "no NDIS name beside an unticked default";
-    EXPECT_EQ(ValueWrites().front().first, schema::kLanguage);
 }
 
 // Wine fixes a program's Windows version at its start, so OK is pressed in a probe process: on

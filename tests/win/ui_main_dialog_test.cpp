@@ -2,8 +2,6 @@
 // it shows and their order, the lock mask, the settings it reads and what a failing one does,
 // the registration that keeps a second editor out, the version text, the icon and Help.
 #include "app/ansi_text.h"
-#include "app/message_box.h"
-#include "app/ovasettings_app.h"
 #include "client/loaded_module.h"
 #include "tests/win/client_state.h"
 #include "tests/win/main_dialog_host.h"
@@ -33,63 +31,48 @@ bool EditorRegistered() {
                                    &scratch, &scratch, &status) != 0;
 }
 
-class MainDialog : public Host {
-protected:
-    static std::vector<std::string> TabTitles(COvaSettingsDlg& dialog) {
-        std::vector<std::string> titles;
-        for (int i = 0; i < dialog.m_tabPages.GetItemCount(); ++i) {
-            char text[256] = {};
-            TCITEMA item = {};
-            item.mask = TCIF_TEXT;
-            item.pszText = text;
-            item.cchTextMax = sizeof text - 1;
-            dialog.m_tabPages.SendMessage(TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-            titles.push_back(text);
-        }
-        return titles;
+std::vector<std::string> TabTitles(COvaSettingsDlg& dialog) {
+    std::vector<std::string> titles;
+    for (int i = 0; i < dialog.m_tabPages.GetItemCount(); ++i) {
+        char text[256] = {};
+        TCITEMA item = {TCIF_TEXT, 0, 0, text, sizeof text - 1, 0, 0};
+        dialog.m_tabPages.SendMessage(TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        titles.push_back(text);
     }
-    static std::vector<std::string> Texts(const std::vector<unsigned>& numbers) {
-        std::vector<std::string> texts;
-        for (unsigned n : numbers) texts.push_back(Text(n));
-        return texts;
-    }
-};
-
-// In either language: the client's text module holds every interface text in both.
-TEST_F(MainDialog, WithEverySwitchOnTheTabsComeInTheirFixedOrder) {
-    ASSERT_TRUE(Ovasim("set-item 77 --int 1"));
-    ASSERT_TRUE(Ovasim("set-item 813 --int 1"));
-    for (int language : {1, 0}) {
-        ASSERT_TRUE(Ovasim("set-item 49 --int " + std::to_string(language)));
-        ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
-            EXPECT_EQ(TabTitles(d), Texts({201, 202, 203, 229, 204, 241, 250, 251, 259}));
-            EXPECT_EQ(WindowText(d.m_hWnd), Text(239));
-            EXPECT_EQ(d.m_pTabPage[6], &d.m_page7) << "the firewall page at its own tab index";
-            EXPECT_TRUE(IsWindowVisible(d.m_page1.m_hWnd));
-            EXPECT_FALSE(IsWindowVisible(d.m_page2.m_hWnd));
-        })) << language;
-        EXPECT_TRUE(boxes.empty()) << language;
-    }
+    return titles;
+}
+std::vector<std::string> Texts(const std::vector<unsigned>& numbers) {
+    std::vector<std::string> texts;
+    for (unsigned n : numbers) texts.push_back(Text(n));
+    return texts;
 }
 
+using MainDialog = Host;
+
+// Locked first pages and a switched-off logon page have no tab, yet every page is made; the tabs
+// come in their fixed order in either language (the text module holds every text in both).
 TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
+    const std::vector<unsigned> every = {201, 202, 203, 229, 204, 241, 250, 251, 259};
     struct Case {
         const char* mask;
-        int logonTab;
+        int logonTab, language;
         std::vector<unsigned> titles;
         const char* locked;  // of pages 1 to 5
         int firewallIndex;
     } cases[] = {
-        {"00111", 0, {203, 229, 204, 250, 251, 259}, "11000", 3},
-        {"10111", 1, {201, 203, 229, 204, 241, 250, 251, 259}, "01000", 5},
-        {"11011", 1, {201, 202, 203, 229, 204, 241, 250, 251, 259}, "00100", 6},
-        {"1", 1, {201, 202, 203, 229, 204, 241, 250, 251, 259}, "00000", 6},
+        {"00111", 0, 1, {203, 229, 204, 250, 251, 259}, "11000", 3},
+        {"10111", 1, 1, {201, 203, 229, 204, 241, 250, 251, 259}, "01000", 5},
+        {"11011", 1, 1, every, "00100", 6},
+        {"1", 1, 0, every, "00000", 6},
     };
+    ASSERT_TRUE(Ovasim("set-item 813 --int 1"));
     for (const Case& c : cases) {
         ASSERT_TRUE(Ovasim(std::string("set-item 50 --text ") + c.mask));
         ASSERT_TRUE(Ovasim("set-item 77 --int " + std::to_string(c.logonTab)));
+        ASSERT_TRUE(Ovasim("set-item 49 --int " + std::to_string(c.language)));
         ASSERT_TRUE(Run([&c](COvaSettingsDlg& d) {
             EXPECT_EQ(TabTitles(d), Texts(c.titles)) << c.mask;
+            EXPECT_EQ(WindowText(d.m_hWnd), Text(239));
             std::string locked;
             for (int flag : {d.m_page1.m_bLocked, d.m_page2.m_bLocked, d.m_page3.m_bLocked,
                              d.m_page4.m_bLocked, d.m_page5.m_bLocked})
@@ -98,7 +81,11 @@ TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
             for (CWnd* page : std::initializer_list<CWnd*>{&d.m_page1, &d.m_page2, &d.m_page6})
                 EXPECT_TRUE(IsWindow(page->m_hWnd)) << "every page exists";
             EXPECT_EQ(d.m_pTabPage[c.firewallIndex], &d.m_page7) << c.mask;
+            // only the first tab's page is shown
+            EXPECT_TRUE(IsWindowVisible(c.mask[0] == '0' ? d.m_page3.m_hWnd : d.m_page1.m_hWnd));
+            EXPECT_FALSE(IsWindowVisible(d.m_page2.m_hWnd));
         })) << c.mask;
+        EXPECT_TRUE(boxes.empty()) << c.mask;
     }
 }
 
@@ -109,7 +96,7 @@ TEST_F(MainDialog, ARequiredItemThatFailsClosesTheEditorWithItsStatus) {
         boxes.clear();
         EXPECT_FALSE(Run()) << item;
         std::string expected = item == 130 ? "Error - (8112)" : "Error - (9033)";
-        EXPECT_EQ(BoxTitles(), std::vector<std::string>{expected}) << item;
+        EXPECT_EQ(boxes, std::vector<std::string>{expected}) << item;
         EXPECT_FALSE(EditorRegistered()) << "unregistered when the window went";
     }
 }
@@ -154,51 +141,34 @@ TEST_F(MainDialog, MissingOptionalTextsHideTheirControlsAndAnyOtherGapClosesBefo
                     {"Unloadable OvaText.dll", {}},
                     {"NoFactory OvaText.dll", {}}};
     for (const auto& c : kClosing) {
-        for (const char* cleared : {"MissingTexts", "Unloadable"})
-            ASSERT_TRUE(Ovasim(std::string("fixture ") + cleared));
+        ASSERT_TRUE(Ovasim("reset --english --demo"));
         ASSERT_TRUE(Ovasim(std::string("fixture ") + c.fixture));
         boxes.clear();
-        COvaSettingsDlg* seen = nullptr;
-        EXPECT_FALSE(Run([&seen](COvaSettingsDlg& d) { seen = &d; })) << c.fixture;
-        EXPECT_EQ(BoxTitles(), c.boxes) << c.fixture;
-        EXPECT_EQ(seen, nullptr) << c.fixture;
+        EXPECT_FALSE(Run()) << c.fixture;
+        EXPECT_EQ(boxes, c.boxes) << c.fixture;
     }
 }
 
-TEST_F(MainDialog, AnotherRegisteredEditorMakesThisOneGiveWayWith8051) {
-    ASSERT_TRUE(Ovasim("register-editor"));
-    EXPECT_FALSE(Run());
-    ASSERT_TRUE(Ovasim("unregister-editor"));
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].title, "Information - (8051)");
-    EXPECT_NE(boxes[0].owner, nullptr) << "owned by the dialog";
-
-    ASSERT_TRUE(Ovasim("set-item 49 --int 0"));
-    ASSERT_TRUE(Ovasim("register-editor"));
-    boxes.clear();
-    EXPECT_FALSE(Run());
-    ASSERT_TRUE(Ovasim("unregister-editor"));
-    EXPECT_EQ(BoxTitles(), std::vector<std::string>{Utf8ToCodePage("알림 - (8051)")});
-}
-
-TEST_F(MainDialog, IsRegisteredWhileOpenAndNotAfterCancel) {
-    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
-        EXPECT_EQ(d.m_bRegistered, 1);
-        EXPECT_TRUE(EditorRegistered());
-    }));
-    EXPECT_FALSE(EditorRegistered());
+TEST_F(MainDialog, AnotherRegisteredEditorMakesThisOneGiveWayWith8051InItsLanguage) {
+    for (const auto& [language, title] :
+         {std::pair{1, "Information - (8051)"}, std::pair{0, "알림 - (8051)"}}) {
+        ASSERT_TRUE(Ovasim("set-item 49 --int " + std::to_string(language)));
+        ASSERT_TRUE(Ovasim("register-editor"));
+        boxes.clear();
+        EXPECT_FALSE(Run());
+        ASSERT_TRUE(Ovasim("unregister-editor"));
+        ASSERT_EQ(boxes, std::vector<std::string>{Utf8ToCodePage(title)});
+        EXPECT_NE(lastBoxOwner, nullptr) << "owned by the dialog";
+    }
 }
 
 TEST_F(MainDialog, VersionTextOfOneCharacterGivesWayToVersionTxt) {
-    struct Case {
-        const char* stored;
-        const char* shown;
-    } cases[] = {{"X", "Ovanta 6.0.1"}, {"\"Ovanta 7 site\"", "Ovanta 7 site"}};
-    for (const Case& c : cases) {
-        ASSERT_TRUE(Ovasim(std::string("set-item 902 --text ") + c.stored));
-        ASSERT_TRUE(Run([&c](COvaSettingsDlg& d) {
-            std::string shown = WindowText(::GetDlgItem(d.m_hWnd, IDC_STATIC_VERSION));
-            EXPECT_EQ(shown.substr(0, std::string(c.shown).size()), c.shown);
+    for (const auto& [stored, shown] :
+         {std::pair{"X", "Ovanta 6.0.1"}, std::pair{"\"Ovanta 7 site\"", "Ovanta 7 site"}}) {
+        ASSERT_TRUE(Ovasim(std::string("set-item 902 --text ") + stored));
+        ASSERT_TRUE(Run([expected = std::string(shown)](COvaSettingsDlg& d) {
+            const std::string text = WindowText(::GetDlgItem(d.m_hWnd, IDC_STATIC_VERSION));
+            EXPECT_EQ(text.substr(0, expected.size()), expected);
         }));
     }
 }
@@ -218,9 +188,10 @@ TEST_F(MainDialog, SiteIconFlagUsesTheInstallationsIconOrFallsBackSilently) {
 
 TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     for (DWORD pid : driver::ProcessesNamed("hh.exe")) driver::EndProcess(pid);
-    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+    const auto help = [](COvaSettingsDlg& d) {
         d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_HELP, BN_CLICKED));
-    }));
+    };
+    ASSERT_TRUE(Run(help));
     EXPECT_TRUE(boxes.empty());
     std::vector<DWORD> viewers;
     for (int i = 0; i < 100 && viewers.empty(); ++i, Sleep(50))
@@ -231,14 +202,13 @@ TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     driver::EndProcess(viewers[0]);
 
     DeleteFileA("C:\\Program Files\\Ovanta\\OvaHelp.chm");
-    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
-        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_HELP, BN_CLICKED));
-    }));
-    EXPECT_EQ(BoxTitles(), std::vector<std::string>{"Error - (8009)"});
+    ASSERT_TRUE(Run(help));
+    EXPECT_EQ(boxes, std::vector<std::string>{"Error - (8009)"});
     EXPECT_TRUE(driver::ProcessesNamed("hh.exe").empty());
 }
 
-TEST_F(MainDialog, TheDialogAndEveryPageShowTheTextsHandedToThemInTheirOwnControls) {
+// While open it is registered, and no longer once Cancel has closed it.
+TEST_F(MainDialog, WhileOpenItIsRegisteredAndEveryPageShowsTheTextsHandedToIt) {
     ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
         struct Case {
             CWnd* page;
@@ -252,7 +222,10 @@ TEST_F(MainDialog, TheDialogAndEveryPageShowTheTextsHandedToThemInTheirOwnContro
         for (const Case& c : cases)
             EXPECT_EQ(WindowText(::GetDlgItem(c.page->m_hWnd, c.control)), Text(c.text))
                 << c.control;
+        EXPECT_EQ(d.m_bRegistered, 1);
+        EXPECT_TRUE(EditorRegistered());
     }));
+    EXPECT_FALSE(EditorRegistered());
 }
 
 }  // namespace

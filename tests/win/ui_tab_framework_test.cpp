@@ -19,20 +19,17 @@ namespace {
 // Shared by pages, tab controls and observers, so that the order of everything shows.
 Log g_log;
 
-// One character per page: '1' shown, '0' hidden, 'x' window gone.
-std::string PageStates(const std::vector<CWnd*>& pages) {
+// One character per page window: '1' shown, '0' hidden, 'x' gone.
+std::string PageStates(const std::vector<HWND>& pages) {
     std::string states;
-    for (const CWnd* page : pages) {
-        if (!::IsWindow(page->m_hWnd)) {
-            states += 'x';
-        } else {
-            states += (::GetWindowLongA(page->m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0 ? '1' : '0';
-        }
-    }
+    for (HWND page : pages)
+        states += !::IsWindow(page)                                ? 'x'
+                  : ::GetWindowLongA(page, GWL_STYLE) & WS_VISIBLE ? '1'
+                                                                   : '0';
     return states;
 }
 
-void Record(const std::string& what, int index, int pageID, const std::vector<CWnd*>& pages) {
+void Record(const std::string& what, int index, int pageID, const std::vector<HWND>& pages) {
     g_log.push_back(what + " " + std::to_string(index) + " id " + std::to_string(pageID) +
                     " pages " + PageStates(pages));
 }
@@ -41,73 +38,53 @@ class CTestPage : public CTabPageSSL {
 public:
     CTestPage(UINT nIDTemplate, std::string name)
         : CTabPageSSL(nIDTemplate), m_name(std::move(name)) {}
-    ~CTestPage() override { g_log.push_back("page " + m_name + " deleted"); }
+    ~CTestPage() override {
+        g_log.push_back("page " + m_name +
+                        (::IsWindow(m_hWnd) ? " deleted with its window" : " deleted"));
+    }
 
     // As the main dialog makes its pages: a hidden child of the dialog.
     BOOL CreateIn(CWnd* pParent) { return Create(m_nIDTemplate, pParent); }
 
-protected:
-    const MessageMap* GetMessageMap() const override {
-        static const MessageMapEntry entries[] = {
-            MessageEntry(WM_DESTROY, &CTestPage::OnDestroy),
-        };
-        static const MessageMap map{CTabPageSSL::GetMessageMap(), entries};
-        return &map;
-    }
-
 private:
-    void OnDestroy() {
-        CTabPageSSL::OnDestroy();
-        g_log.push_back("page " + m_name + " window destroyed");
-    }
-
     std::string m_name;
 };
 
 // Records every hook with the state of the watched pages at that moment.
 class CRecordingTabs : public CTabCtrlSSL {
 public:
-    std::vector<CWnd*> watched;
+    std::vector<HWND> watched;
 
 protected:
     BOOL OnPageInit(int index, int pageID) override {
         Record("init", index, pageID, watched);
         return TRUE;
     }
-    void OnPageActivated(int index, int pageID) override {
-        Record("activated", index, pageID, watched);
-    }
-    void OnPageDeactivating(int index, int pageID) override {
-        Record("deactivating", index, pageID, watched);
-    }
-    void OnPageDestroying(int index, int pageID) override {
-        Record("destroying", index, pageID, watched);
-    }
+    void OnPageActivated(int i, int id) override { Record("activated", i, id, watched); }
+    void OnPageDeactivating(int i, int id) override { Record("deactivating", i, id, watched); }
+    void OnPageDestroying(int i, int id) override { Record("destroying", i, id, watched); }
 };
 
 class RecordingObserver final : public TabChangeObserver {
 public:
-    RecordingObserver(std::string name, std::vector<CWnd*> pages)
+    RecordingObserver(std::string name, std::vector<HWND> pages)
         : m_name(std::move(name)), m_pages(std::move(pages)) {}
-    void OnTabActivated(int index, int pageID) override {
-        Record(m_name + " activated", index, pageID, m_pages);
-    }
-    void OnTabDeactivating(int index, int pageID) override {
-        Record(m_name + " deactivating", index, pageID, m_pages);
+    void OnTabActivated(int i, int id) override { Record(m_name + " activated", i, id, m_pages); }
+    void OnTabDeactivating(int i, int id) override {
+        Record(m_name + " deactivating", i, id, m_pages);
     }
 
 private:
     std::string m_name;
-    std::vector<CWnd*> m_pages;
+    std::vector<HWND> m_pages;
 };
 
 // The tab control's parent: records every command and notification code that its map sees,
-// and answers commands with `answer`.
+// and answers every command with 0x5A17.
 class CHostDlg : public CDialog {
 public:
     std::vector<std::pair<WPARAM, LPARAM>> commands;
     std::vector<UINT> notificationCodes;
-    LRESULT answer = 0;
     std::function<void()> onInit;
 
 protected:
@@ -128,7 +105,7 @@ protected:
 private:
     LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam) {
         commands.emplace_back(wParam, lParam);
-        return answer;
+        return 0x5A17;
     }
     LRESULT OnNotifyMessage(WPARAM, LPARAM lParam) {
         notificationCodes.push_back(reinterpret_cast<NMHDR*>(lParam)->code);
@@ -145,8 +122,8 @@ protected:
         g_log.clear();
         host.onInit = [this] {
             ASSERT_TRUE(tabs.SubclassDlgItem(IDC_TABS_TOP, &host));
-            tabs.watched = {&names, &note, &option};
             for (CTestPage* page : {&names, &note, &option}) ASSERT_TRUE(page->CreateIn(&host));
+            tabs.watched = {names, note, option};
             ASSERT_EQ(tabs.AddPage("Names", 10, &names), 0);
             ASSERT_EQ(tabs.AddPage("Note", 11, &note), 1);
             ASSERT_EQ(tabs.AddPage("Option", 12, &option), 2);
@@ -163,25 +140,24 @@ protected:
     CRecordingTabs tabs;
 };
 
-TEST_F(TabFrameworkTest, PagesGetConsecutiveTabsAndOnlyTheFirstIsShown) {
+// A switch leaves while the old page is shown and enters once the new one is; the parent never
+// hears of the change, only of the click, while a command reaching the tabs goes to it unchanged
+// and its answer comes back.
+TEST_F(TabFrameworkTest, PagesGetConsecutiveTabsOnlyTheFirstShownAndTheParentHearsOnlyTheClick) {
     EXPECT_EQ(PageStates(tabs.watched), "100");
-    EXPECT_EQ(g_log,
-              (Log{"init 0 id 10 pages 000", "init 1 id 11 pages 100", "init 2 id 12 pages 100"}));
     EXPECT_EQ(tabs.AddPage("Nothing", 13, nullptr), -1);
     EXPECT_EQ(tabs.GetItemCount(), 3);
-}
-
-TEST_F(TabFrameworkTest, SwitchLeavesWhileTheOldPageIsShownAndEntersOnceTheNewOneIs) {
-    g_log.clear();
     ASSERT_TRUE(ClickTab(tabs, 2));
     EXPECT_EQ(tabs.GetCurSel(), 2);
-    EXPECT_EQ(g_log, (Log{"deactivating 0 id 10 pages 100", "activated 2 id 12 pages 001"}));
+    EXPECT_EQ(g_log,
+              (Log{"init 0 id 10 pages 000", "init 1 id 11 pages 100", "init 2 id 12 pages 100",
+                   "deactivating 0 id 10 pages 100", "activated 2 id 12 pages 001"}));
+    EXPECT_EQ(host.notificationCodes, std::vector<UINT>{static_cast<UINT>(NM_CLICK)});
 
-    // The parent never hears of the change, only of the click.
-    const auto& codes = host.notificationCodes;
-    EXPECT_EQ(std::count(codes.begin(), codes.end(), static_cast<UINT>(TCN_SELCHANGING)), 0);
-    EXPECT_EQ(std::count(codes.begin(), codes.end(), static_cast<UINT>(TCN_SELCHANGE)), 0);
-    EXPECT_EQ(std::count(codes.begin(), codes.end(), static_cast<UINT>(NM_CLICK)), 1);
+    const WPARAM wParam = MAKEWPARAM(IDD_PAGE_NOTE, 0x0123);
+    const LPARAM lParam = reinterpret_cast<LPARAM>(note.m_hWnd);
+    EXPECT_EQ(tabs.SendMessage(WM_COMMAND, wParam, lParam), 0x5A17);
+    EXPECT_EQ(host.commands, (std::vector<std::pair<WPARAM, LPARAM>>{{wParam, lParam}}));
 }
 
 TEST_F(TabFrameworkTest, ControlFocusedInAPageGetsTheFocusBackWhenThePageReturns) {
@@ -206,25 +182,22 @@ TEST_F(TabFrameworkTest, PageFillsTheControlBesideItsBandOfTabs) {
                  {IDC_TABS_RIGHT, 0, 0, 1, 0}};
     for (const auto& c : cases) {
         // The three pages of the tabs at the top, or one page of the other tabs.
+        const bool top = c.id == IDC_TABS_TOP;
         CTestPage page{IDD_PAGE_NOTE, "fitted"};
         CTabCtrlSSL side;
-        CTabCtrlSSL* control = &tabs;
-        if (c.id != IDC_TABS_TOP) {
+        if (!top) {
             ASSERT_TRUE(page.CreateIn(&host));
             ASSERT_TRUE(side.SubclassDlgItem(c.id, &host));
             ASSERT_EQ(side.AddPage("Fitted", 0, &page), 0);
-            control = &side;
         }
-        ASSERT_EQ(control->GetRowCount(), 1);
-        RECT client = {};
-        control->GetClientRect(&client);
-        RECT item = {};
-        ASSERT_TRUE(control->GetItemRect(0, &item));
-        const int cx = item.right - item.left;
-        const int cy = item.bottom - item.top;
-        RECT place = {};
-        ::GetWindowRect(control == &tabs ? names.m_hWnd : page.m_hWnd, &place);
-        ::MapWindowPoints(nullptr, control->m_hWnd, reinterpret_cast<POINT*>(&place), 2);
+        CTabCtrlSSL& control = top ? tabs : side;
+        ASSERT_EQ(control.GetRowCount(), 1);
+        RECT client = {}, item = {}, place = {};
+        control.GetClientRect(&client);
+        ASSERT_TRUE(control.GetItemRect(0, &item));
+        const int cx = item.right - item.left, cy = item.bottom - item.top;
+        ::GetWindowRect(top ? names.m_hWnd : page.m_hWnd, &place);
+        ::MapWindowPoints(nullptr, control.m_hWnd, reinterpret_cast<POINT*>(&place), 2);
         EXPECT_EQ(place.left, 4 + c.x * cx) << c.id;
         EXPECT_EQ(place.top, 4 + c.y * cy) << c.id;
         EXPECT_EQ(place.right - place.left, client.right - 8 - c.width * cx) << c.id;
@@ -233,15 +206,13 @@ TEST_F(TabFrameworkTest, PageFillsTheControlBesideItsBandOfTabs) {
 }
 
 TEST_F(TabFrameworkTest, SecondObserverIsRefusedAndTheFirstHearsTheSwitch) {
-    CTestPage second{IDD_PAGE_NOTE, "second"};
-    CTestPage third{IDD_PAGE_OPTION, "third"};
+    CTestPage second{IDD_PAGE_NOTE, "second"}, third{IDD_PAGE_OPTION, "third"};
+    for (CTestPage* page : {&second, &third}) ASSERT_TRUE(page->CreateIn(&host));
     CVornTabCtrl vornTabs;
     ASSERT_TRUE(vornTabs.SubclassDlgItem(IDC_TABS_BOTTOM, &host));
-    RecordingObserver first("first", {&second, &third});
-    RecordingObserver later("later", {&second, &third});
+    RecordingObserver first("first", {second, third}), later("later", {});
     EXPECT_TRUE(vornTabs.SetObserver(&first));
     EXPECT_FALSE(vornTabs.SetObserver(&later));
-    for (CTestPage* page : {&second, &third}) ASSERT_TRUE(page->CreateIn(&host));
     ASSERT_EQ(vornTabs.AddPage("Second", 0, &second), 0);
     ASSERT_EQ(vornTabs.AddPage("Third", 1, &third), 1);
     g_log.clear();
@@ -250,26 +221,19 @@ TEST_F(TabFrameworkTest, SecondObserverIsRefusedAndTheFirstHearsTheSwitch) {
               (Log{"first deactivating 0 id 0 pages 10", "first activated 1 id 1 pages 01"}));
 }
 
-TEST_F(TabFrameworkTest, CommandReachingTheTabsGoesUnchangedToTheParentWithItsAnswer) {
-    host.answer = 0x5A17;
-    const WPARAM wParam = MAKEWPARAM(IDD_PAGE_NOTE, 0x0123);
-    const LPARAM lParam = reinterpret_cast<LPARAM>(note.m_hWnd);
-    EXPECT_EQ(tabs.SendMessage(WM_COMMAND, wParam, lParam), 0x5A17);
-    EXPECT_EQ(host.commands, (std::vector<std::pair<WPARAM, LPARAM>>{{wParam, lParam}}));
-}
-
+// Each page's window goes after its hook; the owned page is deleted once its window has gone.
 TEST_F(TabFrameworkTest, DestroyingTheTabsDestroysPagesFromTheLastAndDeletesOnlyOwnedOnes) {
     auto owned = std::make_unique<CTestPage>(IDD_PAGE_NOTE, "owned");
     ASSERT_TRUE(owned->CreateIn(&host));
+    tabs.watched.push_back(*owned);
     ASSERT_EQ(tabs.AddOwnedPage("Owned", 13, std::move(owned)), 3);
     g_log.clear();
 
     tabs.DestroyWindow();
-    EXPECT_EQ(g_log, (Log{"destroying 3 id 13 pages 100", "page owned window destroyed",
-                          "page owned deleted", "destroying 2 id 12 pages 100",
-                          "page option window destroyed", "destroying 1 id 11 pages 10x",
-                          "page note window destroyed", "destroying 0 id 10 pages 1xx",
-                          "page names window destroyed"}));
+    EXPECT_EQ(g_log, (Log{"destroying 3 id 13 pages 1000", "page owned deleted",
+                          "destroying 2 id 12 pages 100x", "destroying 1 id 11 pages 10xx",
+                          "destroying 0 id 10 pages 1xxx"}));
+    EXPECT_EQ(PageStates(tabs.watched), "xxxx");
 }
 
 }  // namespace
