@@ -1,8 +1,6 @@
-// Opens the Windows logon page as the program would on the system it runs on and answers what
-// the page shows as its exit code, so that a test can run it under another of Wine's Windows
-// versions (Wine fixes a program's version when the program starts).
-// With "ok" it runs the main dialog on the client as it is instead, presses OK and answers every
-// message box with OK.
+// Opens the Windows logon page as the program would and answers what it shows as its exit code, so
+// that a test can run it under another of Wine's Windows versions (fixed when a program starts).
+// With "ok" it runs the main dialog on the client as it is instead, presses OK and answers OK.
 #include "app/message_box.h"
 #include "app/ovasettings_app.h"
 #include "app/windows_version.h"
@@ -10,8 +8,6 @@
 #include "store/nics_info.h"
 #include "store/profile_catalogue.h"
 #include "ui/ovasettings_dlg.h"
-
-#include <cstring>
 
 namespace {
 
@@ -32,7 +28,7 @@ void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD) {
 int main(int argc, char** argv) {
     COvaSettingsApp app;
     app.m_hClient = QTV_CLI_initialize();
-    if (argc > 1 && std::strcmp(argv[1], "ok") == 0) {  // IDOK when OK closed the dialog
+    if (argc > 1 && std::string(argv[1]) == "ok") {  // IDOK when OK closed the dialog
         MakeProcessNicsInfo();
         MakeProcessProfilesInfo();
         SetMessageBoxRecorder(

@@ -1,7 +1,6 @@
 // The certificate page on a Cert folder of its own, the firewall page on the library's fixture.
 #include "app/ansi_text.h"
 #include "app/file_content.h"
-#include "app/message_box.h"
 #include "pages/page5_dlg.h"
 #include "pages/page7_dlg.h"
 #include "sim/common/sim_state.h"
@@ -9,12 +8,9 @@
 #include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using namespace templates;
-using Names = std::vector<std::string>;
 
 // The file dialog answers CHOSEN, or is cancelled when it is empty; what the shell would open
 // is kept in OPENED.
@@ -26,17 +22,28 @@ struct Page : CPage5Dlg {
         return chosen.empty() ? IDCANCEL : IDOK;
     }
     void OpenWithShell(const std::string& path) override { opened.push_back(path); }
+    bool Open(CWnd* parent, const std::string& install) {  // on the Cert folder under install
+        SetInterfaceTexts(Texts{"230", "231", "232", "233", "234", "235"}.data());
+        m_strInstallDir = install;
+        return Create(IDD, parent);
+    }
 };
 
-// The test certificates the build made, beside the test program.
-std::string BuiltCertificates() {
-    return driver::OwnFolder() + "\\certs\\";
+const std::string kBuilt = driver::OwnFolder() + "\\certs\\";  // made by the build
+
+std::string Heading(HWND list, int column) {
+    char text[64] = {};
+    LVCOLUMNA heading = {};
+    heading.mask = LVCF_TEXT;
+    heading.pszText = text;
+    heading.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&heading));
+    return text;
 }
 
 // Cert holds an unreadable file under Brenwick's name, a folder "x.0" and a file not named ".0";
 // Campus comes after the page, so only a rebuilt list counts it. Questions follow the file name.
 TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeReplacing) {
-    const std::string built = BuiltCertificates();
     EmptyProfileFolders scratch;  // the installation folder, emptied and put back at the end
     const std::string install = scratch.user, cert = install + "\\Cert\\";
     struct Case {
@@ -56,42 +63,50 @@ TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeRepla
         DeleteFileA((cert + "6b1a6887.0").c_str());
         CreateDirectoryA(cert.c_str(), nullptr);
         CreateDirectoryA((cert + "x.0").c_str(), nullptr);
-        CopyFileA((built + "names.txt").c_str(), (cert + "cdb864bc.0").c_str(), FALSE);
-        CopyFileA((built + "campus-radius.der").c_str(), (cert + "c.crt").c_str(), FALSE);
+        CopyFileA((kBuilt + "names.txt").c_str(), (cert + "cdb864bc.0").c_str(), FALSE);
+        CopyFileA((kBuilt + "campus-radius.der").c_str(), (cert + "c.crt").c_str(), FALSE);
         Names boxes;
         SetMessageBoxRecorder([&](HWND, const std::string& text, const std::string& title, UINT) {
             boxes.push_back(title + (text.rfind("cdb864bc.0\n", 0) == 0 ? " after" : ""));
             return c.answer;
         });
         Page page;  // locked when Korean: the list greyed, importing still open
-        page.SetInterfaceTexts(Texts{"230", "231", "232", "233", "234", "235"}.data());
-        page.m_strInstallDir = install;
         page.m_bLocked = c.language == 0;
-        page.chosen = c.chosen.empty() ? "" : built + c.chosen;
-        ASSERT_TRUE(page.Create(CPage5Dlg::IDD, &parent));
-        CopyFileA((built + "campus-radius.pem").c_str(), (cert + "6b1a6887.0").c_str(), FALSE);
+        page.chosen = c.chosen.empty() ? "" : kBuilt + c.chosen;
+        ASSERT_TRUE(page.Open(&parent, install));
+        CopyFileA((kBuilt + "campus-radius.pem").c_str(), (cert + "6b1a6887.0").c_str(), FALSE);
         Notify(page.m_hWnd, 1053, BN_CLICKED);
         EXPECT_EQ(boxes, c.boxes);
         EXPECT_EQ(page.m_listCerts.GetItemCount(), c.rows);
-        EXPECT_EQ(Enabled(page.m_hWnd, 1052), c.language != 0);
-        EXPECT_TRUE(Enabled(page.m_hWnd, 1053));
+        EXPECT_EQ(Heading(page.m_listCerts.m_hWnd, 0), "231 (" + std::to_string(c.rows) + ")");
         if (c.rows != 1) continue;
         EXPECT_EQ(page.m_listCerts.GetItemText(0, 0), "Campus RADIUS Root");
     }
 }
 
-// The copy is named after the file, in the application-data folder; without that folder or the
-// file nothing opens.
-TEST_F(PageHost, DoubleClickOpensACopyOfTheCertificateWhileItsFileIsThere) {
+// Without a Cert folder the list is empty and says so; the first column takes two thirds of the
+// width, the second the rest, each row with the certificate icon. A double-click opens a copy named
+// after the file, in the application-data folder; without that folder or the file nothing opens.
+TEST_F(PageHost, CertificateListSharesItsWidthAndADoubleClickOpensACopyWhileItsFileIsThere) {
     EmptyProfileFolders scratch;
-    const std::string file = scratch.user + "\\Cert\\6b1a6887.0";
-    CreateDirectoryA((scratch.user + "\\Cert").c_str(), nullptr);
-    CopyFileA((BuiltCertificates() + "campus-radius.pem").c_str(), file.c_str(), FALSE);
     Page page;
-    page.SetInterfaceTexts(Texts{"230", "231", "232", "233", "234", "235"}.data());
-    page.m_strInstallDir = scratch.user;
-    ASSERT_TRUE(page.Create(CPage5Dlg::IDD, &parent));
+    page.chosen = kBuilt + "campus-radius.pem";
+    ASSERT_TRUE(page.Open(&parent, scratch.user));
+    const HWND list = page.m_listCerts.m_hWnd;
+    RECT client = {};
+    GetClientRect(list, &client);
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 2);
+    EXPECT_EQ(Heading(list, 0) + "|" + Heading(list, 1), "231 (0)|232");
+    const int first = ListView_GetColumnWidth(list, 0), second = ListView_GetColumnWidth(list, 1);
+    EXPECT_NEAR(first + second, client.right, 1);
+    EXPECT_GT(first, second);
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(list) & LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), 1);
+
+    CreateDirectoryA((scratch.user + "\\Cert").c_str(), nullptr);
+    Notify(page.m_hWnd, 1053, BN_CLICKED);
     ASSERT_EQ(page.m_listCerts.GetItemCount(), 1);
+    const std::string file = scratch.user + "\\Cert\\6b1a6887.0";
     const std::string appData = page.m_strAppDataDir, copy = appData + "\\6b1a6887.0.cer";
     auto doubleClick = [&page] {
         NMITEMACTIVATE click = {};
@@ -114,7 +129,8 @@ TEST_F(PageHost, DoubleClickOpensACopyOfTheCertificateWhileItsFileIsThere) {
     EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// One page, its tab entered for each policy in turn: each entry shows that policy alone.
+// One page, its tab entered for each policy in turn: each entry shows that policy alone, and
+// leaving the tab empties the table.
 TEST_F(PageHost, FirewallPageShowsThePolicyTheLibraryReportsAtEachTabEntry) {
     const FirewallRule out = {0xC0A80001, 0xC0A800FF, 0x0A000001, 0x0A0000FE, 53, 1024,
                               1025,       80,         6,          1,          1};
@@ -135,12 +151,12 @@ TEST_F(PageHost, FirewallPageShowsThePolicyTheLibraryReportsAtEachTabEntry) {
     };
     testing_client::ScopedClient client;
     CPage7Dlg page;
+    const size_t before = testing_client::JournalOfThisProcess().size();
     ASSERT_TRUE(page.Create(CPage7Dlg::IDD, &parent));
+    EXPECT_EQ(testing_client::JournalOfThisProcess().size(), before) << "nothing read before";
     for (const auto& c : cases) {
-        sim::RegKey fixtures;
-        fixtures.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
-        RegSetValueExA(fixtures.get(), "FirewallPolicy", 0, REG_BINARY,
-                       reinterpret_cast<const BYTE*>(c.header), c.size);
+        RegSetKeyValueA(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "FirewallPolicy", REG_BINARY,
+                        c.header, c.size);
         const size_t journal = testing_client::JournalOfThisProcess().size();
         page.OnTabPageActivate(6, 6);
         EXPECT_EQ(testing_client::JournalOfThisProcess().size() - journal, c.size ? 2u : 1u);
@@ -149,6 +165,7 @@ TEST_F(PageHost, FirewallPageShowsThePolicyTheLibraryReportsAtEachTabEntry) {
             rows[i / 7] += (i % 7 ? " " : "") + page.m_listRules.GetItemText(int(i / 7), i % 7);
         EXPECT_EQ(rows, c.rows);
         page.OnTabPageDeactivate(6, 6);
+        EXPECT_EQ(page.m_listRules.GetItemCount(), 0);
     }
 }
 

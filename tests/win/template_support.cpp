@@ -1,12 +1,12 @@
 #include "tests/win/template_support.h"
 
-#include "app/message_box.h"
-#include "sim/common/sim_state.h"
 #include "store/profile_catalogue.h"
 #include "tests/win/afx_test_support.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
+
+#include <fstream>
 
 namespace templates {
 
@@ -20,24 +20,6 @@ std::vector<HWND> Controls(HWND window) {
 }
 
 }  // namespace
-
-std::wstring WideText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
-std::vector<int> RadioGroupFrom(HWND dialog, int id) {
-    std::vector<int> ids;
-    HWND control = GetDlgItem(dialog, id);
-    do {
-        if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
-            ids.push_back(GetDlgCtrlID(control));
-        }
-        control = GetWindow(control, GW_HWNDNEXT);
-    } while (control && !(GetWindowLongA(control, GWL_STYLE) & WS_GROUP));
-    return ids;
-}
 
 void ExpectSkinnedExactly(HWND window, const std::set<int>& skinned) {
     CDC dc;
@@ -58,11 +40,7 @@ void ExpectSkinnedExactly(HWND window, const std::set<int>& skinned) {
 }
 
 void ExpectTexts(const CWnd& window, const Shown& shown) {
-    for (const auto& [id, expected] : shown) {
-        std::string text;
-        window.GetDlgItemText(id, text);
-        EXPECT_EQ(text, expected) << id;
-    }
+    for (const auto& [id, expected] : shown) EXPECT_EQ(Text(window.m_hWnd, id), expected) << id;
 }
 
 void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent) {
@@ -75,13 +53,12 @@ void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent) {
             ASSERT_NE(page, nullptr);
             EXPECT_EQ(page->GetStyle() & (WS_CHILD | WS_VISIBLE), static_cast<DWORD>(WS_CHILD))
                 << "the tab control shows one page at a time";
-            EXPECT_EQ(GetParent(page->m_hWnd), parent->m_hWnd);
-            ExpectTexts(*page, p.shown);
+            for (size_t t = 0; t < p.shownOn.size(); ++t)
+                if (p.shownOn[t]) ExpectTexts(*page, {{p.shownOn[t], p.texts[t]}});
             ExpectSkinnedExactly(page->m_hWnd, p.skinned);
             std::set<int> disabled;
-            for (HWND control : Controls(page->m_hWnd)) {
+            for (HWND control : Controls(page->m_hWnd))
                 if (!IsWindowEnabled(control)) disabled.insert(GetDlgCtrlID(control));
-            }
             EXPECT_EQ(disabled, locked ? p.locked : p.unlockedDisabled);
         }
     }
@@ -114,27 +91,19 @@ void Notify(HWND page, int id, int code) {
 }
 
 void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text) {
-    sim::RegKey k;
-    k.Create(root, key, KEY_SET_VALUE);
-    if (!text) {
-        RegDeleteValueA(k.get(), name);
-        return;
-    }
-    RegSetValueExA(k.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text->c_str()),
-                   static_cast<DWORD>(text->size() + 1));
+    if (text)
+        RegSetKeyValueA(root, key, name, REG_SZ, text->c_str(), DWORD(text->size() + 1));
+    else
+        RegDeleteKeyValueA(root, key, name);
 }
 
 void SetDword(HKEY root, const char* key, const char* name, DWORD value) {
     RegSetKeyValueA(root, key, name, REG_DWORD, &value, sizeof value);
 }
 
-void Put(const std::string& folder, const std::string& name) {
-    // a fresh prefix has no installation: the folder may not exist yet
-    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-    HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, 0, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE) << name;
-    CloseHandle(file);
+void Put(const std::string& folder, const std::string& name, const std::string& content) {
+    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);  // a fresh prefix has no installation
+    EXPECT_TRUE(std::ofstream(folder + "\\" + name, std::ios::binary) << content) << name;
 }
 
 std::string EmptyLog() {

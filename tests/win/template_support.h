@@ -1,9 +1,8 @@
-// What the page and dialog tests share: a page class is held against the texts it puts on its
-// controls, the controls it draws in the skin colour and the ones its lock disables, each checked
-// over every control the window holds. What a template declares (kinds, captions, places) is the
-// resource file's own statement and is not repeated here.
+// What the page and dialog tests share, GoogleTest and the standard containers with it. What a
+// template declares (kinds, captions, places) is the resource file's own statement, not repeated.
 #pragma once
 
+#include "app/message_box.h"
 #include "app/ovasettings_app.h"
 #include "res/resource.h"
 #include "ui/skinned_page.h"
@@ -25,20 +24,17 @@ namespace templates {
 // The texts a page is given, in the order the main dialog hands them on. The tests give the text
 // numbers themselves, so every caption shows which text reached it.
 using Texts = std::vector<std::string>;
-// Controls and the text each must show.
+using Names = std::vector<std::string>;  // lines of a list, titles of boxes
 using Shown = std::vector<std::pair<int, std::string>>;
 
-std::wstring WideText(HWND window);
-// The radios of the group that starts at id, as the dialog manager and DDX_Radio see it.
-std::vector<int> RadioGroupFrom(HWND dialog, int id);
 void ExpectTexts(const CWnd& window, const Shown& shown);
 // Of all the window's controls, exactly those in skinned get the skin colour on a hollow brush.
 void ExpectSkinnedExactly(HWND window, const std::set<int>& skinned);
 
 struct PageCase {
     Texts texts;
-    Shown shown;
-    std::set<int> locked;  // disabled when the page is locked
+    std::vector<int> shownOn;  // the control of each text in turn; 0 or none: handed on to a dialog
+    std::set<int> locked;      // disabled when the page is locked
     std::set<int> skinned;
     std::function<std::unique_ptr<CSkinnedPage>(const Texts&, bool locked, CWnd*)> make;
     std::set<int> unlockedDisabled = {};  // disabled by the page's own rules on a bare client
@@ -52,28 +48,25 @@ std::unique_ptr<CSkinnedPage> MakePage(const Texts& texts, bool locked, CWnd* pa
         page->SetInterfaceTexts(texts.data());
     }
     if constexpr (Page::IDD <= IDD_PAGE_TRUSTED_ROOT) page->m_bLocked = locked;  // the first five
-    if (!page->Create(Page::IDD, parent)) return nullptr;
-    return page;
+    return page->Create(Page::IDD, parent) ? std::move(page) : nullptr;
 }
 
-// Each page, locked where it can be and not, is made hidden under parent, with its texts on their
-// controls, exactly its skinned controls drawn so, and exactly its editing controls disabled when
-// locked (and exactly its own disabled ones when not).
+// Each page, locked where it can be and not, is made hidden under parent with its texts on their
+// controls, exactly its skinned controls drawn so and exactly its locked (or own) ones disabled.
 void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent);
 
-// What the user reads and does on a page's controls.
+// What the user reads and does on a page's controls; Notify sends what a control tells its page.
 std::vector<std::string> Lines(HWND page, int combo);
 std::string Text(HWND page, int id);
 bool Enabled(HWND page, int id);
 bool Ticked(HWND page, int id);
-// The notification the control sends its page when the user acts on it.
 void Notify(HWND page, int id, int code);
 
-// A value under root's key, the key made when missing; no text deletes the value.
+// A value under root's key, made when missing; no text deletes the value.
 void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text);
 void SetDword(HKEY root, const char* key, const char* name, DWORD value);
-// An empty file NAME in FOLDER.
-void Put(const std::string& folder, const std::string& name);
+// A file NAME in FOLDER holding CONTENT, the folder made when missing.
+void Put(const std::string& folder, const std::string& name, const std::string& content = "");
 
 // The program's log, emptied, its folder made when missing.
 std::string EmptyLog();
