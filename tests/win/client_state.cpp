@@ -9,18 +9,14 @@
 
 namespace testing_client {
 
+// Each key is made when missing, as a reset leaves none of them.
 void SetFixtureText(const char* name, const std::string& value) {
-    sim::RegKey key;
-    key.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
-    RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>(value.size() + 1));
 }
 
 void SetFixtureDword(const char* name, DWORD value) {
-    sim::RegKey key;
-    key.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
-    RegSetValueExA(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                   sizeof value);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, name, REG_DWORD, &value, sizeof value);
 }
 
 void ClearFixtures() {
@@ -28,10 +24,8 @@ void ClearFixtures() {
 }
 
 void SetLanguage(DWORD language) {
-    sim::RegKey key;
-    key.Create(HKEY_LOCAL_MACHINE, schema::kOvaSettingsKey, KEY_SET_VALUE);
-    RegSetValueExA(key.get(), schema::kLanguage, 0, REG_DWORD,
-                   reinterpret_cast<const BYTE*>(&language), sizeof language);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, schema::kOvaSettingsKey, schema::kLanguage, REG_DWORD,
+                    &language, sizeof language);
 }
 
 std::vector<JournalEntry> JournalOf(const std::string& path, DWORD pid) {

@@ -29,11 +29,9 @@ Policy ReadPolicy(DWORD shorter = 0) {
     return policy;
 }
 
-void SetOwnPolicy(const std::vector<BYTE>& block) {
-    sim::RegKey key;
-    key.Create(HKEY_LOCAL_MACHINE, sim::kFirewallKey, KEY_SET_VALUE);
-    RegSetValueExA(key.get(), sim::kFirewallPolicyValue, 0, REG_BINARY, block.data(),
-                   static_cast<DWORD>(block.size()));
+void SetPolicy(const char* key, const char* name, const std::vector<BYTE>& block) {
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, REG_BINARY, block.data(),
+                    static_cast<DWORD>(block.size()));
 }
 
 TEST(FirewallPolicy, TheFixtureComesBeforeTheClientsOwnAndEveryCallIsJournaled) {
@@ -45,16 +43,14 @@ TEST(FirewallPolicy, TheFixtureComesBeforeTheClientsOwnAndEveryCallIsJournaled) 
     EXPECT_TRUE(none.rules.empty()) << "no policy: size 0, and no second call";
 
     const std::vector<BYTE> own(16 + 36, 7);
-    SetOwnPolicy(own);
+    SetPolicy(sim::kFirewallKey, sim::kFirewallPolicyValue, own);
     Policy read = ReadPolicy();
     EXPECT_EQ(read.readResult, 0);
     EXPECT_EQ(read.rules, own);
     EXPECT_NE(ReadPolicy(1).readResult, 0) << "a buffer one byte short";
 
     // an empty fixture is an empty policy, whatever the client's own holds
-    sim::RegKey fixtures;
-    fixtures.Create(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, KEY_SET_VALUE);
-    RegSetValueExA(fixtures.get(), "FirewallPolicy", 0, REG_BINARY, nullptr, 0);
+    SetPolicy(sim::kSimulatorKey, "FirewallPolicy", {});
     EXPECT_TRUE(ReadPolicy().rules.empty());
 
     auto journal = testing_client::JournalOfThisProcess();
