@@ -5,8 +5,6 @@
 #include "app/file_content.h"
 #include "tests/win/template_support.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <regex>
 #include <sstream>

@@ -64,8 +64,10 @@ protected:
     }
 
     // Runs the dialog; once it is up, ACT works on it, then Cancel closes it if it is still open.
-    // Returns whether the dialog came up at all; closedWithOk tells how it ended.
+    // Returns whether the dialog came up at all; closedWithOk tells how it ended, boxes what it
+    // showed.
     bool Run(std::function<void(COvaSettingsDlg&)> act = nullptr) {
+        boxes.clear();
         COvaSettingsDlg dialog;
         g_dialog = &dialog;
         g_act = std::move(act);

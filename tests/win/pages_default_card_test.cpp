@@ -7,7 +7,6 @@
 #include "tests/win/template_support.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -136,8 +135,7 @@ TEST_F(DefaultCardPage, CardsLandInTheirKindsListAndOpeningOneRefillsItWithTheCa
     EXPECT_EQ(Selected(p, kWiredList), 10);
     EXPECT_EQ(page->m_strWiredNdis[page->m_nWiredSel], "");
 
-    SendDlgItemMessageA(p, kWirelessList, CB_SETCURSEL, 1, 0);
-    Notify(p, kWirelessList, CBN_SELENDOK);
+    Choose(p, kWirelessList, 1);
     EXPECT_EQ(page->m_strDefaultWirelessCard, wide);
     EXPECT_EQ(page->m_strWirelessNdis[page->m_nWirelessSel], "M");
     EXPECT_EQ(page->IsNetworkCard(CPage3Dlg::kWiredList), 1);
@@ -152,17 +150,12 @@ TEST_F(DefaultCardPage, UserSettingIsCutToTheBufferAndItsKeyIsCreated) {
     constexpr const char kKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\UserSettingTest";
     RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
     for (size_t length : {0u, 12u, 259u, 260u, 700u}) {
-        struct {
-            char before[8], text[260], after[8];
-        } buffer;
-        std::memset(&buffer, 'G', sizeof buffer);
-        std::strncpy(buffer.text, "kept", sizeof buffer.text);  // and zeros to its end
+        Destination buffer("kept");
         if (length) SetText(HKEY_CURRENT_USER, kKey, "Value", std::string(length, 'v'));
         EXPECT_TRUE(CPage3Dlg::ReadUserSetting(kKey, "Value", buffer.text));
         EXPECT_EQ(std::string(buffer.text),
                   length ? std::string(std::min<size_t>(length, 259), 'v') : "kept");
-        EXPECT_EQ(std::string(buffer.before, 8) + std::string(buffer.after, 8),
-                  std::string(16, 'G'));
+        EXPECT_TRUE(buffer.GuardsIntact()) << length;
         EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, kKey), ERROR_SUCCESS) << "the key was there";
     }
 }

@@ -69,10 +69,6 @@ std::set<int> Enabled(HWND page) {
         if (templates::Enabled(page, id)) enabled.insert(id);
     return enabled;
 }
-void ChooseCard(HWND page, int index) {
-    SendDlgItemMessageA(page, 1057, CB_SETCURSEL, index, 0);
-    Notify(page, 1057, CBN_SELENDOK);
-}
 
 // The profile files and the cards are set before the process makes its two lists, which it does
 // once; the folders go back as they were at once, and what the suite stored goes when it ends.
@@ -91,15 +87,15 @@ protected:
     }
     static void TearDownTestSuite() {
         testing_client::ClearFixtures();
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGinaKey);
         SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", std::nullopt);
         RegDeleteTreeA(HKEY_CURRENT_USER, kProbeVersionKey);
     }
     void SetUp() override {
         PageHost::SetUp();
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kGinaKey);
         SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", std::nullopt);
     }
+
+    DeletedKey gina{kGinaKey};
 };
 
 struct Shown {
@@ -158,11 +154,11 @@ TEST_F(WindowsLogonPage, StoredSettingsComeBackOnlyWithTheClientsModuleAndTheGro
     const HWND p = page->m_hWnd;
     SendDlgItemMessageA(p, 1055, BM_CLICK, 0, 0);
     EXPECT_EQ(Enabled(p), (std::set<int>{1055, 1056, 1057})) << "no card chosen yet";
-    ChooseCard(p, 1);
+    Choose(p, 1057, 1);
     EXPECT_EQ(Enabled(p), kEveryControl);
     EXPECT_EQ(Lines(p, 1059), Names{"campus.wcf"});
     SendDlgItemMessageA(p, 1059, CB_SETCURSEL, 0, 0);
-    ChooseCard(p, 2);
+    Choose(p, 1057, 2);
     EXPECT_EQ(Lines(p, 1059), (Names{"office.pcf", "lab.hcf"}));
     EXPECT_EQ(page->m_profileList.GetCurSel(), -1);
     EXPECT_EQ(page->m_strNicName + "/" + page->m_strNicType + "/" + page->m_strNdisName,
@@ -174,7 +170,7 @@ TEST_F(WindowsLogonPage, StoredSettingsComeBackOnlyWithTheClientsModuleAndTheGro
 
     // a card that the card list does not hold
     SendDlgItemMessageA(p, 1057, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Gone"));
-    ChooseCard(p, 3);
+    Choose(p, 1057, 3);
     EXPECT_EQ(Enabled(p), (std::set<int>{1055, 1056, 1057}));
     ASSERT_EQ(boxTitles.size(), 1u);
     EXPECT_EQ(boxTitles[0].substr(boxTitles[0].size() - 6), "(8087)");

@@ -1,17 +1,12 @@
 // The card list the program builds once at its start, and the profile searches behind the
 // catalogue and the pages, against the simulated client and real folders.
 #include "app/file_content.h"
-#include "app/message_box.h"
 #include "store/nics_info.h"
 #include "store/profile_catalogue.h"
 #include "tests/win/client_state.h"
 #include "tests/win/template_support.h"
 
-#include <gtest/gtest.h>
 #include <winsock2.h>
-
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -19,30 +14,22 @@ using templates::Put;
 using testing_client::SetFixtureDword;
 using testing_client::SetFixtureText;
 
-class CardList : public ::testing::Test {
+class CardList : public templates::BoxTitles {
 protected:
-    void SetUp() override {
-        SetMessageBoxRecorder([this](HWND, const std::string&, const std::string& title, UINT) {
-            titles.push_back(title);
-            return IDOK;
-        });
-    }
     void TearDown() override {
-        SetMessageBoxRecorder(nullptr);
+        BoxTitles::TearDown();
         // a list keeps Winsock started for the rest of the process; the other tests need it ended
-        while (WSACleanup() == 0) {
-        }
+        while (WSACleanup() == 0) continue;
     }
 
     testing_client::ScopedClient client{1};
-    std::vector<std::string> titles;
 };
 
 TEST_F(CardList, TwoCardsComeBackInEnumerationOrderThroughAHandleOfItsOwnAndEachFailureNone) {
     SetFixtureText("Cards", "A||Card A||0##B||Card B||1##");
     const size_t journalBefore = testing_client::JournalOfThisProcess().size();
     NicsInfo nics;
-    EXPECT_TRUE(titles.empty());
+    EXPECT_TRUE(boxTitles.empty());
     ASSERT_EQ(nics.GetNicCount(), 2);
     std::vector<std::string> listed;
     for (const NicEntry& e : nics) listed.push_back(e.NicName + "/" + e.NicType + "/" + e.NdisName);
@@ -68,7 +55,7 @@ TEST_F(CardList, TwoCardsComeBackInEnumerationOrderThroughAHandleOfItsOwnAndEach
     SetFixtureText("Cards", "");
     SetFixtureDword("EnumCardResult", 0);
     EXPECT_EQ(NicsInfo().GetNicCount(), 0);
-    EXPECT_EQ(titles, (std::vector<std::string>{"Error - (8089)", "Error - (8090)"}));
+    EXPECT_EQ(boxTitles, (std::vector<std::string>{"Error - (8089)", "Error - (8090)"}));
     EXPECT_NE(ReadFileContent(log).value_or("").find(
                   " NicsInfo::GetNicListFromOvantaQTV() : QTV_CLI_enum_card() is failed. "
                   "nResult = 5, error = The network cards could not be enumerated."),
@@ -76,11 +63,11 @@ TEST_F(CardList, TwoCardsComeBackInEnumerationOrderThroughAHandleOfItsOwnAndEach
         << "the failed enumeration is logged before its box";
 
     // without a library handle there is nothing to enumerate with
-    titles.clear();
+    boxTitles.clear();
     SetFixtureDword("InitializeFails", 1);
     NicsInfo unopened;
     EXPECT_FALSE(unopened.GetNicListFromOvantaQTV());
-    EXPECT_EQ(titles, (std::vector<std::string>{"Error - (8024)", "Error - (8088)"}));
+    EXPECT_EQ(boxTitles, (std::vector<std::string>{"Error - (8024)", "Error - (8088)"}));
 }
 
 std::vector<std::string> Names(const std::vector<ProfileEntry>& list) {
@@ -93,8 +80,7 @@ std::vector<std::string> Names(const std::vector<ProfileEntry>& list) {
 TEST(ProfileFolders, ASearchListsFilesByTheKindOfTheirExactExtensionAndTheFullScanBothFolders) {
     templates::EmptyProfileFolders folders;
     const std::string &common = folders.common, &user = folders.user;
-    Put(common, "a.wcf");
-    Put(common, "b.pcf");
+    for (const char* name : {"a.wcf", "b.pcf"}) Put(common, name);
     CreateDirectoryA((common + "\\x.pcf").c_str(), nullptr);
     ProfileLists lists;
     EXPECT_TRUE(FindProfileFiles(common + "\\*.wcf", &lists));

@@ -2,13 +2,11 @@
 #include "app/ovasettings_app.h"
 #include "sim/common/sim_state.h"
 #include "store/machine_registry.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <string>
+#include "tests/win/template_support.h"
 
 namespace {
+
+using templates::Destination;
 
 constexpr const char kKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\ReaderTest";
 
@@ -31,19 +29,6 @@ protected:
 
     COvaSettingsApp app;
     sim::RegKey key;
-};
-
-// A 260-byte destination between guard bytes, as the pages pass it, holding INITIAL.
-struct Destination {
-    char before[8], text[260], after[8];
-    explicit Destination(const char* initial = "") {
-        std::memset(this, 0x5A, sizeof *this);
-        std::memset(text, 0, sizeof text);
-        std::strcpy(text, initial);
-    }
-    bool GuardsIntact() const {
-        return std::string(before, 8) + std::string(after, 8) == std::string(16, 0x5A);
-    }
 };
 
 // With or without its stored zero (the short one without); cut at the destination's size minus

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <cstring>
 #include <fstream>
 
 namespace templates {
@@ -90,6 +91,16 @@ void Notify(HWND page, int id, int code) {
                  reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
 }
 
+void Tick(HWND page, int id, bool ticked) {
+    CheckDlgButton(page, id, ticked ? BST_CHECKED : BST_UNCHECKED);
+    Notify(page, id, BN_CLICKED);
+}
+
+void Choose(HWND page, int combo, int index) {
+    SendDlgItemMessageA(page, combo, CB_SETCURSEL, index, 0);
+    Notify(page, combo, CBN_SELENDOK);
+}
+
 void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text) {
     if (text)
         RegSetKeyValueA(root, key, name, REG_SZ, text->c_str(), DWORD(text->size() + 1));
@@ -115,6 +126,16 @@ std::string EmptyLog() {
     return log;
 }
 
+Destination::Destination(const char* initial) {
+    std::memset(this, 0x5A, sizeof *this);
+    std::memset(text, 0, sizeof text);
+    std::strcpy(text, initial);
+}
+
+bool Destination::GuardsIntact() const {
+    return std::string(before, 8) + std::string(after, 8) == std::string(16, 0x5A);
+}
+
 EmptyProfileFolders::EmptyProfileFolders()
     : common(GetProfileFolder()), user(GetUserProfileFolder()) {
     for (const std::string& folder : {common, user}) {
@@ -135,11 +156,15 @@ EmptyProfileFolders::~EmptyProfileFolders() {
     }
 }
 
-void PageHost::SetUp() {
+void BoxTitles::SetUp() {
     SetMessageBoxRecorder([this](HWND, const std::string&, const std::string& title, UINT) {
         boxTitles.push_back(title);
         return IDOK;
     });
+}
+
+void PageHost::SetUp() {
+    BoxTitles::SetUp();
     InitTestControls();
     parent.Attach(CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                   nullptr, nullptr));
@@ -151,7 +176,7 @@ void PageHost::SetUp() {
 void PageHost::TearDown() {
     QTV_CLI_terminate(app.m_hClient);
     DestroyWindow(parent.Detach());
-    SetMessageBoxRecorder(nullptr);
+    BoxTitles::TearDown();
 }
 
 }  // namespace templates

@@ -61,15 +61,31 @@ std::string Text(HWND page, int id);
 bool Enabled(HWND page, int id);
 bool Ticked(HWND page, int id);
 void Notify(HWND page, int id, int code);
+// The user ticks or clears a checkbox, or chooses a line of a combo box (-1: none).
+void Tick(HWND page, int id, bool ticked);
+void Choose(HWND page, int combo, int index);
 
 // A value under root's key, made when missing; no text deletes the value.
 void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text);
 void SetDword(HKEY root, const char* key, const char* name, DWORD value);
+// A key of HKEY_LOCAL_MACHINE, deleted with its values when the object is made and when it goes.
+struct DeletedKey {
+    explicit DeletedKey(const char* key) : key(key) { RegDeleteTreeA(HKEY_LOCAL_MACHINE, key); }
+    ~DeletedKey() { RegDeleteTreeA(HKEY_LOCAL_MACHINE, key); }
+    const char* key;
+};
 // A file NAME in FOLDER holding CONTENT, the folder made when missing.
 void Put(const std::string& folder, const std::string& name, const std::string& content = "");
 
 // The program's log, emptied, its folder made when missing.
 std::string EmptyLog();
+
+// A 260-byte destination between guard bytes, as the pages pass it, holding INITIAL.
+struct Destination {
+    char before[8], text[260], after[8];
+    explicit Destination(const char* initial = "");
+    bool GuardsIntact() const;
+};
 
 // Both profile folders, set aside and empty while the object lives, then back as they were.
 struct EmptyProfileFolders {
@@ -78,16 +94,24 @@ struct EmptyProfileFolders {
     const std::string common, user;
 };
 
+// The boxes shown while a test runs, recorded by title and answered with OK.
+class BoxTitles : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override { SetMessageBoxRecorder(nullptr); }
+
+    Names boxTitles;
+};
+
 // A hidden top-level window that parents the pages and owns the dialogs, as the main dialog does.
-// The boxes the pages show are recorded by title and answered with OK. The application object
-// holds the library handle the pages read the client through; a process has only one at a time.
-class PageHost : public ::testing::Test {
+// The application object holds the library handle the pages read the client through; a process
+// has only one at a time.
+class PageHost : public BoxTitles {
 protected:
     void SetUp() override;
     void TearDown() override;
 
     CWnd parent;
-    std::vector<std::string> boxTitles;
     COvaSettingsApp app;
 };
 
