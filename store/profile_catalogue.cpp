@@ -23,6 +23,20 @@ struct ComReleaser {
     void operator()(IUnknown* object) const { object->Release(); }
 };
 
+// An item list goes back to the shell's allocator; should the shell not hand that out, to the
+// task allocator it stands for, so that the list is never left behind.
+struct ItemListFreer {
+    void operator()(ITEMIDLIST* items) const {
+        IMalloc* allocator = nullptr;
+        if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) {
+            CoTaskMemFree(items);
+            return;
+        }
+        std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
+        owned->Free(items);
+    }
+};
+
 // The files (no directories) that match PATTERN, each with its name, path and kind.
 template <typename Visit>
 void ForEachProfileFile(const std::string& pattern, Visit visit) {
@@ -48,17 +62,12 @@ std::string Pattern(const std::string& folder, const char* extension) {
 std::optional<std::string> SpecialFolder(int csidl) {
     static std::map<int, std::string> found;
     if (auto known = found.find(csidl); known != found.end()) return known->second;
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr)
+    LPITEMIDLIST located = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &located)) || located == nullptr)
         return std::nullopt;
+    const std::unique_ptr<ITEMIDLIST, ItemListFreer> items(located);
     char path[MAX_PATH] = {};
-    const BOOL got = SHGetPathFromIDListA(items, path);
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-        std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
-        owned->Free(items);
-    }
-    if (!got) return std::nullopt;
+    if (!SHGetPathFromIDListA(items.get(), path)) return std::nullopt;
     return found.emplace(csidl, path).first->second;
 }
 
