@@ -3,6 +3,7 @@
 #include "afx/file_find.h"
 #include "app/timeline.h"
 #include "app/windows_version.h"
+#include "store/com_ptr.h"
 
 #include <shlobj.h>
 
@@ -19,10 +20,6 @@ constexpr char kFallbackProfileFolder[] =
 
 ProfilesInfo* g_pProfilesInfo = nullptr;
 
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-
 // An item list goes back to the shell's allocator; should the shell not hand that out, to the
 // task allocator it stands for, so that the list is never left behind.
 struct ItemListFreer {
@@ -32,7 +29,7 @@ struct ItemListFreer {
             CoTaskMemFree(items);
             return;
         }
-        std::unique_ptr<IMalloc, ComReleaser> owned(allocator);
+        ComPtr<IMalloc> owned(allocator);
         owned->Free(items);
     }
 };

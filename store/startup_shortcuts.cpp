@@ -1,6 +1,7 @@
 #include "store/startup_shortcuts.h"
 
 #include "afx/file_find.h"
+#include "store/com_ptr.h"
 #include "store/profile_rules.h"
 
 #include <objbase.h>
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace {
-
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-template <typename Interface>
-using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 
 // COM for the calling thread while the object lives.
 class ComScope {
