@@ -47,10 +47,8 @@ Layout LayoutFor(Gdiplus::PixelFormat source) {
             return {4, source};
         case PixelFormat8bppIndexed:
             return {8, source};
-        case PixelFormat24bppRGB:
-            return {24, source};
-        default:
-            return {32, PixelFormat32bppRGB};
+        default:  // every other picture without alpha, whatever its depth in the file
+            return {24, PixelFormat24bppRGB};
     }
 }
 

@@ -234,8 +234,11 @@ CPage1Dlg::StartEntry* CPage1Dlg::EntryAt(int item) const {
     return reinterpret_cast<StartEntry*>(m_list.GetItemData(item));
 }
 
-int CPage1Dlg::ItemOf(const StartEntry* entry) const {
-    for (int item = 0; item < m_list.GetItemCount(); ++item)
+// Only the rows the list shows as selected count: the arrow keys move the selection without the
+// click that records an entry, and what is removed must be the row the user sees chosen.
+int CPage1Dlg::SelectedItemOf(const StartEntry* entry) const {
+    for (int item = m_list.GetNextItem(-1, LVNI_SELECTED); item >= 0;
+         item = m_list.GetNextItem(item, LVNI_SELECTED))
         if (EntryAt(item) == entry) return item;
     return -1;
 }
@@ -312,7 +315,7 @@ void CPage1Dlg::AddOrReplace(const EntryFields& fields) {
 
 void CPage1Dlg::OnRemove() {
     if (!m_pSelected) return;
-    const int item = ItemOf(m_pSelected);
+    const int item = SelectedItemOf(m_pSelected);
     if (item >= 0) {
         const int answer = AskAbout(m_hWnd, StoredProfileName(m_pSelected->profile),
                                     kMsgRemoveEntry, "Information - (234)", "알림 - (234)");

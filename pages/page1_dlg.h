@@ -79,7 +79,7 @@ private:
     void RemoveEntry(int item);
     int ImageOf(const char* profilePath) const;
     StartEntry* EntryAt(int item) const;
-    int ItemOf(const StartEntry* entry) const;
+    int SelectedItemOf(const StartEntry* entry) const;
     void AddOrReplace(const EntryFields& fields);
     void ApplyAutoStart();
     void ShowSelection();

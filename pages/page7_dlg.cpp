@@ -5,6 +5,7 @@
 #include <winsock2.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <new>
 
@@ -64,6 +65,7 @@ void CPage7Dlg::OnTabPageActivate(int, int) {
     const std::unique_ptr<unsigned char[]> block(new (std::nothrow) unsigned char[size]());
     if (!block) return;
     DWORD filled = size;
+    std::fill(std::begin(error), std::end(error), '\0');  // each call gets its buffer empty
     if (QTV_CLI_get_firewall_policy(0, block.get(), &filled, error) != 0 || filled == 0) return;
     AddRules(ParseFirewallBlock(block.get(), std::min(filled, size)));
 }

@@ -105,7 +105,7 @@ StartUpShortcut FindStartUpShortcut() {
 }
 
 std::string StartupFolder(int csidl) {
-    char folder[MAX_PATH] = {};
+    char folder[512] = {};  // wider than the shell ever fills
     return SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE) ? folder : std::string();
 }
 
@@ -117,7 +117,7 @@ bool DeleteProfileShortcuts(const std::string& folder) {
         SHFILEOPSTRUCTA operation = {};
         operation.wFunc = FO_DELETE;
         operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+        operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI;
         if (SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted) return false;
     }
     return true;

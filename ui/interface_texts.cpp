@@ -124,13 +124,14 @@ bool LoadInterfaceTexts(CWnd& dialog, std::string (&pageTitle)[kPageTitleCount],
             return false;
         }
         if (module.state() == LoadedModule::State::NoFactory) {
-            ShowErrorText(kMsgTextModuleNoFactory);
-            return false;
+            failed = true;
+            failure = kMsgTextModuleNoFactory;
         }
         // the size cell is set once for the whole pass, the status cell cleared once
         DWORD size = kTextBufferSize;
         DWORD status = 0;
         for (const Caption& caption : kCaptions) {
+            if (failed) break;
             char text[kTextBufferSize] = {};
             DWORD number = caption.number;
             bool found = module.object()->Invoke(kInterfaceCommand, &number, text, &size, &status);

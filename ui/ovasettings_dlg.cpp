@@ -442,7 +442,12 @@ void COvaSettingsDlg::AddTabs() {
     int index = 0;
     for (PageRole role : kTabOrder) {
         const PageRow& row = kPages[role];
-        if (!m_bShowPage[row.show]) continue;
+        // A switch is on only at 1. The logon page without a tab must also write nothing on OK,
+        // which asks for its switch being 0.
+        if (m_bShowPage[row.show] != 1) {
+            if (role == kWindowsLogonPage) m_bShowPage[row.show] = 0;
+            continue;
+        }
         CSkinnedPage& page = row.page(*this);
         // the firewall page hears its tab's changes at the index it actually gets
         if (role == kFirewallPage) m_pTabPage[index] = &page;

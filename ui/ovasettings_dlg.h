@@ -46,7 +46,7 @@ public:
         kStartUpAuthPage,
         kPageCount
     };
-    // The page switches of m_bShowPage: a page gets a tab while its switch is on.
+    // The page switches of m_bShowPage: a page gets a tab only while its switch is 1.
     enum PageSwitch : int {
         kShowStartList,
         kShowAutoConnect,

@@ -1,5 +1,5 @@
-// The start list page on the simulated store: loading, Add, Modify, the lock and auto-start; its
-// start entry dialog against the simulated client's cards and profile folders.
+// The start list page on the simulated store: loading, Add, Remove, Modify, the lock and
+// auto-start; its start entry dialog against the simulated client's cards and profile folders.
 #include "pages/auto_start_dlg.h"
 #include "pages/page1_dlg.h"
 #include "sim/store/settings_store.h"
@@ -65,10 +65,19 @@ protected:
         }
         return rows;
     }
+    // As the mouse does it: the row is selected, then the list tells its page.
     static void Click(const CPage1Dlg& page, int row) {
+        Select(page, row);
         NMITEMACTIVATE click = {
             {GetDlgItem(page.m_hWnd, 1006), 1006, UINT(NM_CLICK)}, row, 0, 0, 0, 0, {}, 0, 0};
         SendMessageA(page.m_hWnd, WM_NOTIFY, 1006, reinterpret_cast<LPARAM>(&click));
+    }
+    // As the arrow keys do it: the selection moves and the page hears no click.
+    static void Select(const CPage1Dlg& page, int row) {
+        LVITEMA item = {};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = item.stateMask;
+        SendDlgItemMessageA(page.m_hWnd, 1006, LVM_SETITEMSTATE, row, LPARAM(&item));
     }
     static Open OpenControls(const CPage1Dlg& page) {
         Open open;
@@ -122,6 +131,29 @@ TEST_F(StartListPage, AddAsksForACardInOtherCaseModifyDoesNotAndAutoStartOpensTh
         EXPECT_EQ(OpenControls(*page), (Open{true, on, on, false, false}));
         EXPECT_EQ(Rows(*page).size(), 2u);
     }
+}
+
+// Remove asks about the profile of the clicked entry, and only while its row is the selected one;
+// afterwards Remove and Modify wait for the next click.
+TEST_F(StartListPage, RemoveAsksAboutTheClickedEntryWhileItsRowIsSelected) {
+    const auto page = Make("LAN;;Wi-Fi;;Odd", 3);
+    const auto remove = [&](int clicked, int selected, int reply) {
+        answer = reply;
+        boxes.clear();
+        Click(*page, clicked);
+        Select(*page, selected);
+        Notify(page->m_hWnd, 1010, BN_CLICKED);
+        EXPECT_EQ(OpenControls(*page), (Open{true, true, true, false, false}));
+    };
+    remove(1, 1, IDNO);
+    EXPECT_EQ(boxes, Names{"Information - (234)campus.WCF"});
+    EXPECT_EQ(Rows(*page).size(), 3u);
+    remove(1, 2, IDYES);
+    EXPECT_EQ(boxes, Names{}) << "the arrow keys moved the selection away";
+    remove(1, 1, IDYES);
+    EXPECT_EQ(Rows(*page), (Names{"LAN office.pcf/1", "Odd lab.hcf/2"}));
+    Notify(page->m_hWnd, 1010, BN_CLICKED);
+    EXPECT_EQ(Rows(*page).size(), 2u) << "nothing clicked since";
 }
 
 constexpr int kCards = 1030, kProfiles = 1033;

@@ -39,8 +39,8 @@ std::vector<std::string> Texts(const std::vector<unsigned>& numbers) {
 
 using MainDialog = Host;
 
-// Locked first pages and a switched-off logon page have no tab, yet every page is made; the tabs
-// come in their fixed order in either language (the text module holds every text in both).
+// Locked first pages and a logon page whose switch is not 1 have no tab, yet every page is made;
+// the tabs come in their fixed order in either language (the text module holds every text in both).
 TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
     const std::vector<unsigned> every = {201, 202, 203, 229, 204, 241, 250, 251, 259};
     struct Case {
@@ -50,7 +50,7 @@ TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
         const char* locked;  // of pages 1 to 5
         int firewallIndex;
     } cases[] = {
-        {"00111", 0, 1, {203, 229, 204, 250, 251, 259}, "11000", 3},
+        {"00111", 2, 1, {203, 229, 204, 250, 251, 259}, "11000", 3},  // only 1 is on
         {"10111", 1, 1, {201, 203, 229, 204, 241, 250, 251, 259}, "01000", 5},
         {"11011", 1, 1, every, "00100", 6},
         {"1", 1, 0, every, "00000", 6},
@@ -71,6 +71,8 @@ TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
             for (CWnd* page : std::initializer_list<CWnd*>{&d.m_page1, &d.m_page2, &d.m_page6})
                 EXPECT_TRUE(IsWindow(page->m_hWnd)) << "every page exists";
             EXPECT_EQ(d.m_pTabPage[c.firewallIndex], &d.m_page7) << c.mask;
+            EXPECT_EQ(d.m_bShowPage[COvaSettingsDlg::kShowWindowsLogon], c.logonTab == 1 ? 1 : 0)
+                << "OK asks this switch whether to write the logon values";
             // only the first tab's page is shown
             EXPECT_TRUE(IsWindowVisible(c.mask[0] == '0' ? d.m_page3.m_hWnd : d.m_page1.m_hWnd));
             EXPECT_FALSE(IsWindowVisible(d.m_page2.m_hWnd));
