@@ -26,7 +26,11 @@ bool LoadText(DWORD* number, char* buffer, DWORD* size) {
     LoadedModule module("OvaText.dll");
     if (!module.ready()) return false;
     DWORD status = 0;
-    return module.object()->Invoke(kMessageCommand, number, buffer, size, &status) != 0;
+    const DWORD capacity = *size;
+    const bool found = module.object()->Invoke(kMessageCommand, number, buffer, size, &status);
+    // a module that fills the whole buffer still leaves a text that ends inside it
+    if (capacity > 0) buffer[capacity - 1] = '\0';
+    return found;
 }
 
 void ShowErrorText(DWORD number) {

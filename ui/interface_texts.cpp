@@ -135,6 +135,7 @@ bool LoadInterfaceTexts(CWnd& dialog, std::string (&pageTitle)[kPageTitleCount],
             char text[kTextBufferSize] = {};
             DWORD number = caption.number;
             bool found = module.object()->Invoke(kInterfaceCommand, &number, text, &size, &status);
+            text[kTextBufferSize - 1] = '\0';  // the text ends inside its buffer, however filled
             if (!found && !MayBeMissing(caption.number)) {
                 failed = true;
                 failure = status;  // texts fetched so far stay in their fields
