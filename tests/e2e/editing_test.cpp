@@ -1,5 +1,6 @@
 // An editing session on the real editor: controls on several pages changed as a user changes
-// them, OK, and the client then holds those changes and nothing else.
+// them, a card chosen from a list, OK, and the client then holds those changes and nothing else,
+// in its own dump and in the registry as Windows's own tool reads it.
 #include "tests/e2e/e2e_client.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,13 @@ TEST(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     SendMessageA(PageControl(dialog, 1020), BM_CLICK, 0, 0);  // auto-connect off
     SendMessageA(PageControl(dialog, 1066), BM_CLICK, 0, 0);  // wired/wireless switching off
     SendMessageA(PageControl(dialog, 1062), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+    EXPECT_FALSE(driver::IsChecked(GetParent(PageControl(dialog, 1020)), 1020));
+    // the second wired card for Windows logon, its NDIS name and kind with it, then a profile
+    // from the list that choosing a card empties and fills anew
+    const char kCard[] = "Intel(R) Ethernet Connection I219-LM";
+    const HWND logon = GetParent(PageControl(dialog, 1057));
+    ASSERT_TRUE(driver::Choose(logon, 1057, kCard));
+    ASSERT_TRUE(driver::Choose(logon, 1059, "office.pcf"));
     driver::Click(dialog, IDOK);
     EXPECT_TRUE(driver::WaitForExit(editor, e2e::kWindowTimeoutMs))
         << "a box: " << driver::WindowText(driver::WaitForMessageBox(editor.pid, 0));
@@ -40,13 +48,26 @@ TEST(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     items["44"] = 0;
     auto& svc = expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaSvc"];
     svc["WireWirelessAutoSwitch"] = svc["UserNotice"] = 0;  // switching off silences its notice
-    expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina"]["AuthTimeout"] = "12";
+    auto& gina = expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina"];
+    gina["AuthTimeout"] = "12";
+    gina["NicName"] = kCard;
+    gina["NdisName"] = "{4D36E972-0002-4A1B-9C2D-00155D010A02}";
+    gina["NicType"] = "wired";
+    expected["registryBytes"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina"]["NicName"] =
+        sizeof kCard;
     std::string profiles;  // the start list's profiles, committed again as they stand
     for (const auto& entry : expected["store"]["startList"])
         profiles += entry["profile"].get<std::string>() + ";;";
     items["71"] = profiles;
     ASSERT_TRUE(e2e::OvasimDump(&after));
     EXPECT_EQ(e2e::WithoutJournal(after), e2e::WithoutJournal(expected.dump()));
+    // and as Windows's own registry tool reads it
+    std::string query;
+    EXPECT_EQ(driver::Run("reg.exe query \"HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina\" /v "
+                          "NicName",
+                          &query),
+              0);
+    EXPECT_NE(query.find(std::string("REG_SZ    ") + kCard), std::string::npos) << query;
 }
 
 }  // namespace

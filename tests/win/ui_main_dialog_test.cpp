@@ -39,6 +39,42 @@ std::vector<std::string> Texts(const std::vector<unsigned>& numbers) {
 
 using MainDialog = Host;
 
+// Whether the caption of a label, checkbox, radio or push button fits its control, with the
+// font the control draws with: a label may wrap within its height, the others keep one line
+// beside their box or inside their frame.
+BOOL CALLBACK ExpectCaptionFits(HWND control, LPARAM) {
+    char className[32] = {}, text[512] = {};
+    GetClassNameA(control, className, sizeof className - 1);
+    GetWindowTextA(control, text, sizeof text - 1);
+    const bool label = lstrcmpiA(className, "Static") == 0;
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LONG kind = style & BS_TYPEMASK;
+    if (!text[0] ||
+        (!label && (lstrcmpiA(className, "Button") || kind == BS_GROUPBOX || kind == BS_OWNERDRAW)))
+        return TRUE;
+    RECT client = {};
+    GetClientRect(control, &client);
+    const bool boxed = !label && kind != BS_PUSHBUTTON && kind != BS_DEFPUSHBUTTON;
+    RECT needed = {0, 0, client.right - (boxed ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 6), 0};
+    HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (label ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    EXPECT_LE(needed.right, client.right) << text;
+    EXPECT_LE(needed.bottom, client.bottom) << text;
+    return TRUE;
+}
+
+TEST_F(MainDialog, EveryCaptionOfTheDialogAndItsPagesFitsItsControlInBothLanguages) {
+    for (int language : {0, 1}) {
+        ASSERT_TRUE(Ovasim("set-item 49 --int " + std::to_string(language)));
+        ASSERT_TRUE(
+            Run([](COvaSettingsDlg& d) { EnumChildWindows(d.m_hWnd, ExpectCaptionFits, 0); }));
+    }
+}
+
 // Locked first pages and a logon page whose switch is not 1 have no tab, yet every page is made;
 // the tabs come in their fixed order in either language (the text module holds every text in both).
 TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {

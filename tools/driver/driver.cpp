@@ -136,6 +136,46 @@ void Click(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+bool IsChecked(HWND dialog, int id) {
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool Choose(HWND dialog, int id, const std::string& line) {
+    HWND box = GetDlgItem(dialog, id);
+    if (!box) return false;
+    const auto key = [box](WPARAM code) {
+        SendMessageA(box, WM_KEYDOWN, code, 0);
+        SendMessageA(box, WM_KEYUP, code, 0xC0000000);
+    };
+    SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+    // The lines are read in UTF-16: Wine hands a line to another process in UTF-16 even when the
+    // ANSI message asks for it, and would overrun a buffer sized for the ANSI text.
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, line.c_str(), -1, nullptr, 0);
+    std::wstring wanted(static_cast<size_t>(wideLength > 0 ? wideLength : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, line.c_str(), -1, wanted.data(), wideLength);
+    int target = -1;
+    const int count = static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count && target < 0; ++i) {
+        const int length = static_cast<int>(SendMessageW(box, CB_GETLBTEXTLEN, i, 0));
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        if (lstrcmpW(text.c_str(), wanted.c_str()) == 0) target = i;
+    }
+    if (target < 0) {
+        key(VK_ESCAPE);
+        return false;
+    }
+    int at = static_cast<int>(SendMessageA(box, CB_GETCURSEL, 0, 0));
+    if (at < 0) {
+        key(VK_DOWN);  // the first press takes the first line
+        at = 0;
+    }
+    for (; at < target; ++at) key(VK_DOWN);
+    for (; at > target; --at) key(VK_UP);
+    key(VK_RETURN);
+    return SendMessageA(box, CB_GETCURSEL, 0, 0) == target;
+}
+
 std::string OwnFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
