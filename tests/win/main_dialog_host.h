@@ -52,8 +52,9 @@ protected:
         ASSERT_TRUE(Ovasim("reset --english --demo"));
         app.m_hClient = QTV_CLI_initialize();
         SetMessageBoxRecorder(
-            [this](HWND owner, const std::string&, const std::string& title, UINT type) {
+            [this](HWND owner, const std::string& text, const std::string& title, UINT type) {
                 boxes.push_back(title);
+                boxTexts.push_back(text);
                 lastBoxOwner = owner;
                 return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
             });
@@ -68,6 +69,7 @@ protected:
     // showed.
     bool Run(std::function<void(COvaSettingsDlg&)> act = nullptr) {
         boxes.clear();
+        boxTexts.clear();
         COvaSettingsDlg dialog;
         g_dialog = &dialog;
         g_act = std::move(act);
@@ -79,7 +81,7 @@ protected:
         return g_acted;
     }
 
-    std::vector<std::string> boxes;  // their titles
+    std::vector<std::string> boxes, boxTexts;  // their titles and texts
     HWND lastBoxOwner = nullptr;
     bool closedWithOk = false;
     COvaSettingsApp app;

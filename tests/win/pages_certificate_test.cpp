@@ -84,9 +84,10 @@ TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeRepla
     }
 }
 
-// Without a Cert folder the list is empty and says so; the first column takes two thirds of the
-// width, the second the rest, each row with the certificate icon. A double-click opens a copy named
-// after the file, in the application-data folder; without that folder or the file nothing opens.
+// Without a Cert folder, or with an empty one, the list is empty and says so; the first column
+// takes two thirds of the width, the second the rest, each row with the certificate icon. A
+// double-click opens a copy named after the file, in the application-data folder; without that
+// folder or the file nothing opens.
 TEST_F(PageHost, CertificateListSharesItsWidthAndADoubleClickOpensACopyWhileItsFileIsThere) {
     EmptyProfileFolders scratch;
     Page page;
@@ -104,6 +105,9 @@ TEST_F(PageHost, CertificateListSharesItsWidthAndADoubleClickOpensACopyWhileItsF
     EXPECT_EQ(ImageList_GetImageCount(ListView_GetImageList(list, LVSIL_SMALL)), 1);
 
     CreateDirectoryA((scratch.user + "\\Cert").c_str(), nullptr);
+    Page empty;  // an empty folder lists nothing either
+    ASSERT_TRUE(empty.Open(&parent, scratch.user));
+    EXPECT_EQ(Heading(empty.m_listCerts.m_hWnd, 0), "231 (0)");
     Notify(page.m_hWnd, 1053, BN_CLICKED);
     ASSERT_EQ(page.m_listCerts.GetItemCount(), 1);
     const std::string file = scratch.user + "\\Cert\\6b1a6887.0";

@@ -99,7 +99,11 @@ TEST_F(StartListPage, LoadingListsTheStoredEntriesThatHaveAProfile) {
         {"Odd;;" + std::string(1025, 'x') + ";;LAN", {"Odd lab.hcf/2", "Error - (8060)"}},
     };
     for (const auto& [list, shown] : cases) {
-        Names rows = Rows(*Make(list, list[0] == 'O' ? 1 : 4));
+        const auto page = Make(list, list[0] == 'O' ? 1 : 4);
+        const auto images = reinterpret_cast<HIMAGELIST>(
+            SendDlgItemMessageA(page->m_hWnd, 1006, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        EXPECT_EQ(ImageList_GetImageCount(images), 2) << "image 2 is none";
+        Names rows = Rows(*page);
         rows.insert(rows.end(), boxes.begin(), boxes.end());
         EXPECT_EQ(rows, shown) << list.substr(0, 30);
     }
@@ -141,6 +145,7 @@ TEST_F(StartListPage, RemoveAsksAboutTheClickedEntryWhileItsRowIsSelected) {
         answer = reply;
         boxes.clear();
         Click(*page, clicked);
+        EXPECT_EQ(OpenControls(*page), (Open{true, true, true, true, true}));
         Select(*page, selected);
         Notify(page->m_hWnd, 1010, BN_CLICKED);
         EXPECT_EQ(OpenControls(*page), (Open{true, true, true, false, false}));

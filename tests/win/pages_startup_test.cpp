@@ -146,6 +146,18 @@ TEST_F(StartUpPage, TheRegistrysChoiceIsShownWhateverTheDriversCaseAndOnlyAs0Or1
     EXPECT_EQ(boxTitles, Names{"Error - (8098)"});
     EXPECT_EQ(testing_client::JournalOfThisProcess().size(), before);
     for (const char* name : {"office.pcf", "lab.pcf", "campus.wcf"}) Put(common, name);
+    // a single profile of its kind is the choice, whatever name was stored
+    Store("ndis", common + "\\gone.wcf", 1);
+    EXPECT_EQ(Text(Make(0), kWirelessList), "campus.wcf");
+    // with two of each kind, the stored one is the later in its list
+    Put(common, "air.wcf");
+    Put(common, "home.pcf");
+    const HWND lists = Make(0);
+    const std::string wired = Lines(lists, kWiredList).back(),
+                      wireless = Lines(lists, kWirelessList).back();
+    for (const char* name :
+         {schema::kStartUpAuthEnable, schema::kStartUpDriver, schema::kStartUpProfile})
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, schema::kStartUpKey, name);  // the key stays, empty
     struct Case {
         const char* driver;  // none: an empty StartUp key
         DWORD enable;
@@ -160,7 +172,7 @@ TEST_F(StartUpPage, TheRegistrysChoiceIsShownWhateverTheDriversCaseAndOnlyAs0Or1
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.driver ? c.driver : "none") + " " + std::to_string(c.enable));
-        if (c.driver) Store(c.driver, common + (c.wired ? "\\lab.pcf" : "\\campus.wcf"), c.enable);
+        if (c.driver) Store(c.driver, common + "\\" + (c.wired ? wired : wireless), c.enable);
         boxTitles.clear();
         const HWND p = Make(0);
         EXPECT_EQ(boxTitles, c.boxes);
@@ -171,16 +183,14 @@ TEST_F(StartUpPage, TheRegistrysChoiceIsShownWhateverTheDriversCaseAndOnlyAs0Or1
             continue;
         }
         EXPECT_TRUE(Ticked(p, c.wired ? kWired : kWireless));
-        EXPECT_EQ(Text(p, c.wired ? kWiredList : kWirelessList),
-                  c.wired ? "lab.pcf" : "campus.wcf");
+        EXPECT_EQ(Text(p, c.wired ? kWiredList : kWirelessList), c.wired ? wired : wireless);
         EXPECT_EQ(Ticked(p, kSwitch), c.switchedOn);
         EXPECT_EQ(Enabled(p, kWired), c.usable);
         EXPECT_EQ(Enabled(p, c.wired ? kWiredList : kWirelessList), c.usable);
+        if (!c.usable)
+            for (int id : {kWireless, kWiredList, kWirelessList})
+                EXPECT_FALSE(Enabled(p, id)) << id;
     }
-
-    // a single profile of its kind is the choice, whatever name was stored
-    Store("ndis", common + "\\gone.wcf", 1);
-    EXPECT_EQ(Text(Make(0), kWirelessList), "campus.wcf");
 }
 
 TEST_F(StartUpPage, InShortcutModeTheAllUsersShortcutDecidesAndNoneMeansWired) {
@@ -197,12 +207,15 @@ TEST_F(StartUpPage, InShortcutModeTheAllUsersShortcutDecidesAndNoneMeansWired) {
     EXPECT_EQ(Text(p, kWirelessList), "campus.wcf");
     EXPECT_FALSE(Enabled(p, kWiredList));
 
-    Link(CSIDL_COMMON_STARTUP, "Campus.lnk", common + "\\campus.wcf");
+    // of two wireless profiles, the shortcut names the later in the list
+    Put(common, "air.wcf");
+    const std::string later = Lines(Make(1), kWirelessList).back();
+    Link(CSIDL_COMMON_STARTUP, "Wireless.lnk", common + "\\" + later);
     Link(CSIDL_STARTUP, "Home.lnk", folders.user + "\\home.pcf");
     p = Make(1);
     EXPECT_EQ(boxTitles, Names{"Error - (8111)"}) << "and none before the shortcuts";
     EXPECT_TRUE(Ticked(p, kWireless));
-    EXPECT_EQ(Text(p, kWirelessList), "campus.wcf");
+    EXPECT_EQ(Text(p, kWirelessList), later);
     EXPECT_TRUE(Enabled(p, kWirelessList));
     EXPECT_FALSE(Enabled(p, kWiredList));
 

@@ -121,6 +121,8 @@ TEST_F(WindowsLogonPage, StoredSettingsComeBackOnlyWithTheClientsModuleAndTheGro
     const std::pair<Stored, Shown> cases[] = {
         {{"OvaGina.dll", "C:\\P\\CAMPUS.wcf", "1", "ndis"},
          {true, 1, 0, {"campus.wcf"}, "12", kEveryControl}},
+        {{"OvaGina.dll", "C:\\P\\Lab.HCF", "1", "wired"},  // the second of its kind
+         {true, 1, 1, {"office.pcf", "lab.hcf"}, "12", kEveryControl}},
         {{"OvaGina.dll", std::nullopt, "1", "wired"},
          {true, 1, 0, {"office.pcf", "lab.hcf", ""}, "12", kEveryControl}},
         {{"OvaGina.dll", "lab.hcf", "0", "wired"},

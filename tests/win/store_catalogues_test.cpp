@@ -50,16 +50,22 @@ TEST_F(CardList, TwoCardsComeBackInEnumerationOrderThroughAHandleOfItsOwnAndEach
 
     // each failure shows its message and leaves the list empty
     const std::string log = templates::EmptyLog();
+    std::string logAtFirstBox;
+    SetMessageBoxRecorder([&](HWND, const std::string&, const std::string& title, UINT) {
+        if (boxTitles.empty()) logAtFirstBox = ReadFileContent(log).value_or("");
+        boxTitles.push_back(title);
+        return IDOK;
+    });
     SetFixtureDword("EnumCardResult", 5);
     EXPECT_EQ(NicsInfo().GetNicCount(), 0);
     SetFixtureText("Cards", "");
     SetFixtureDword("EnumCardResult", 0);
     EXPECT_EQ(NicsInfo().GetNicCount(), 0);
     EXPECT_EQ(boxTitles, (std::vector<std::string>{"Error - (8089)", "Error - (8090)"}));
-    EXPECT_NE(ReadFileContent(log).value_or("").find(
-                  " NicsInfo::GetNicListFromOvantaQTV() : QTV_CLI_enum_card() is failed. "
-                  "nResult = 5, error = The network cards could not be enumerated."),
-              std::string::npos)
+    EXPECT_NE(
+        logAtFirstBox.find(" NicsInfo::GetNicListFromOvantaQTV() : QTV_CLI_enum_card() is failed. "
+                           "nResult = 5, error = The network cards could not be enumerated."),
+        std::string::npos)
         << "the failed enumeration is logged before its box";
 
     // without a library handle there is nothing to enumerate with

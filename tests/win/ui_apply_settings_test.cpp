@@ -51,6 +51,16 @@ const Act kChooseFirstWirelessCard = [](COvaSettingsDlg& d) {
     d.m_page3.SendMessage(WM_COMMAND, MAKEWPARAM(1014, CBN_DROPDOWN), 0);
     Choose(d.m_page3, 1014, 0);
 };
+// Each entry of the start list clicked and removed, as the user removes them.
+const Act kRemoveEveryEntry = [](COvaSettingsDlg& d) {
+    const HWND list = GetDlgItem(d.m_page1.m_hWnd, 1006);
+    while (ListView_GetItemCount(list) > 0) {
+        ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+        NMITEMACTIVATE click = {{list, 1006, UINT(NM_CLICK)}, 0, 0, 0, 0, 0, {}, 0, 0};
+        d.m_page1.SendMessage(WM_NOTIFY, 1006, reinterpret_cast<LPARAM>(&click));
+        d.m_page1.SendMessage(WM_COMMAND, 1010);
+    }
+};
 std::string LongCards(size_t length) {
     return "fixture Cards N||" + std::string(length, 'W') + "||1##R||Realtek||0##";
 }
@@ -141,16 +151,24 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
         std::vector<std::pair<std::string, Json>> expected;
         std::vector<int> boxes = {};
         bool closes = true, anyValueWritten = true;
+        std::vector<std::string> unwritten = {};
     } cases[] = {
         {{}, WaitTime("5x"), {{gina + kGinaAuthTimeout, "5x"}, {run, nullptr}}},  // none made
-        {{LongCards(1024)}, kChooseFirstWirelessCard, {{items + "45", std::string(1023, 'W')}}},
+        {{LongCards(1024)},
+         kChooseFirstWirelessCard,
+         {{items + "45", std::string(1023, 'W')}, {items + "84", "N"}}},  // that card's NDIS name
         {{},
          Untick<&D::m_page6>(1055),
          {{ginaDll, nullptr}, {gina + kUseOvaGina, "0"}, {gina + kGinaAuthTimeout, "10"}}},
-        // the logon page without a tab writes nothing of it
-        {{"set-item 77 --int 0", "fixture FailRegValues UseOvaGina"},
+        // the logon page without a tab (its switch is not 1) writes and deletes nothing of it
+        {{"set-item 77 --int 2"},
          Untick<&D::m_page6>(1055),
-         {{gina + kUseOvaGina, "1"}}},
+         {{gina + kUseOvaGina, "1"}, {ginaDll, "OvaGina.dll"}},
+         {},
+         true,
+         true,
+         {kUseOvaGina, kGinaNicName, kGinaNdisName, kGinaNicType, kGinaProfilePathName,
+          kGinaAuthTimeout, kGinaDll}},
         {{},
          Untick<&D::m_page8>(1066),
          {{svc + kWireWirelessAutoSwitch, 0},
@@ -158,7 +176,15 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
           {svc + kWireProfile, office}}},
         {{},
          Untick<&D::m_page9>(1087),
-         {{startUp + kStartUpAuthEnable, 0}, {startUp + kStartUpDriver, "ndis"}}},
+         {{startUp + kStartUpAuthEnable, 0}, {startUp + kStartUpDriver, "ndis"}},
+         {},
+         true,
+         true,
+         {kStartUpProfile, kStartUpDriver}},
+        // auto-start on with no entry left opens and commits an empty list
+        {{"fixture MissingTexts 8052"},  // no question before a removal
+         kRemoveEveryEntry,
+         {{"/store/startList", Json::array()}, {items + "71", ""}}},
         {{},
          [](COvaSettingsDlg& d) {
              Tick(d.m_page4, 1024, false);
@@ -215,6 +241,12 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
         const Writes writes = ValueWrites();
         EXPECT_EQ(writes.empty() ? "" : writes.front().first, c.anyValueWritten ? kLanguage : "")
             << "each OK writes from the first step";
+        for (const std::string& name : c.unwritten)
+            for (const auto& write : writes) EXPECT_NE(write.first, name);
+        if (!c.boxes.empty() && c.boxes.front() == 0) {  // the value the fixture fails
+            const std::string failed = c.setup.back().substr(c.setup.back().rfind(' ') + 1);
+            EXPECT_EQ(boxTexts.front(), "The value " + failed + " could not be written.");
+        }
         if (c.expected.empty()) continue;
         const Json state = Dump();
         for (const auto& [place, value] : c.expected)
@@ -227,9 +259,15 @@ TEST_F(ApplySettings, ARunValueIsReplacedOnlyWhereItExists) {
     ASSERT_TRUE(Run(Then([](auto& d) { Tick(d.m_page9, 1087, false); }, kOk)));
     EXPECT_EQ(Dump()["registry"][Key(schema::kRunKey)][schema::kRunOvanta], "old");
     ASSERT_TRUE(Run(Then([](auto& d) { Tick(d.m_page9, 1087, true); }, kOk)));
-    EXPECT_EQ(Dump()["registry"][Key(schema::kRunKey)][schema::kRunOvanta],
-              "\"C:\\Program Files\\Ovanta\\Ovanta.exe\" \"" + GetProfileFolder() +
-                  "\\campus.wcf\" /ExtCred:OvaPlume.dll");
+    const std::string command = "\"C:\\Program Files\\Ovanta\\Ovanta.exe\" \"" +
+                                GetProfileFolder() + "\\campus.wcf\" /ExtCred:OvaPlume.dll";
+    EXPECT_EQ(Dump()["registry"][Key(schema::kRunKey)][schema::kRunOvanta], command);
+    const Writes writes = ValueWrites();
+    EXPECT_NE(std::find(writes.begin(), writes.end(),
+                        std::pair{std::string(schema::kRunOvanta),
+                                  static_cast<std::uint32_t>(command.size())}),
+              writes.end())
+        << "written without its zero";
     RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, schema::kRunKey, schema::kRunOvanta);
 }
 
