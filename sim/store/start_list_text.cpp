@@ -41,12 +41,6 @@ bool SameCardName(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::optional<std::size_t> FindCard(const std::vector<std::string>& cards, std::string_view card) {
-    for (std::size_t i = 0; i < cards.size(); ++i)
-        if (SameCardName(cards[i], card)) return i;
-    return std::nullopt;
-}
-
 CardNameList JoinCardNames(const std::vector<std::string>& cards, std::size_t maxLength) {
     CardNameList list;
     for (const std::string& card : cards) {

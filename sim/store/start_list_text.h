@@ -25,9 +25,6 @@ std::optional<StartRecord> ParseStartRecord(std::string_view text);
 // like an ASCII letter and must not be folded.
 bool SameCardName(std::string_view a, std::string_view b);
 
-// The position of CARD among CARDS (letter case ignored), if it is there.
-std::optional<std::size_t> FindCard(const std::vector<std::string>& cards, std::string_view card);
-
 // The answer of item 43: card names separated by ";;". Only whole names that fit in maxLength
 // characters are taken, so a cut never leaves half a name behind; count says how many.
 struct CardNameList {

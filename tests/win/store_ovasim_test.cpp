@@ -77,16 +77,13 @@ TEST_F(OvasimTest, ResetMakesAFreshDemoInstallationAndTheDumpShowsIt) {
 }
 
 TEST_F(OvasimTest, FixturesGetTheTypeOfTheirTable) {
-    ASSERT_EQ(Ovasim("fixture FailItems 41=9031;72=9032"), 0);
     ASSERT_EQ(Ovasim("fixture EnumCardResult 5"), 0);
     ASSERT_EQ(Ovasim("fixture FirewallPolicy 0a0b:FF"), 0);
-    EXPECT_EQ(sim::ReadText(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "FailItems"),
-              "41=9031;72=9032");
     EXPECT_EQ(sim::ReadDword(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "EnumCardResult"), 5u);
     EXPECT_EQ(Dump()["fixtures"]["FirewallPolicy"], "0a0bff");
 
-    ASSERT_EQ(Ovasim("fixture FailItems"), 0);
-    EXPECT_FALSE(sim::ReadText(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "FailItems"));
+    ASSERT_EQ(Ovasim("fixture EnumCardResult"), 0);
+    EXPECT_FALSE(sim::ReadDword(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, "EnumCardResult"));
     EXPECT_NE(Ovasim("fixture FirewallPolicy 0a0"), 0);
     EXPECT_NE(Ovasim("fixture EnumCardResult five"), 0);
 }

@@ -1,13 +1,11 @@
 // The skinned look of a page, read back from what the page paints: the grey and the logo in its
 // corner with its own (unblended) pixels; and the pictures the skin takes for each resolution.
 #include "tests/win/ui_skin_test_ids.h"
-#include "afx/atlimage.h"
 #include "tools/driver/driver.h"
 #include "ui/skinned_page.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -125,47 +123,6 @@ TEST(SkinPictures, EveryKnownResolutionHasItsPicturesAndTheLogoKeepsItsStraightA
     }
     EXPECT_EQ(skin::LoadSkinBitmap(driver::OwnFolder(), ""), nullptr) << "the folder itself";
     EXPECT_EQ(skin::LoadSkinBitmap("C:\\nowhere", "setLogo.png"), nullptr);
-}
-
-// A picture without alpha is decoded to 24 bits whatever its depth in the file: a 32-bit BMP here.
-TEST(SkinPictures, APictureWithoutAlphaHasTwentyFourBitsWhateverItsDepthInTheFile) {
-    char folder[MAX_PATH] = {};
-    ASSERT_GT(GetTempPathA(MAX_PATH, folder), 0u);
-    const std::string path = std::string(folder) + "plain32.bmp";
-    const DWORD pixels[4] = {0x112233, 0x112233, 0x112233, 0x112233};
-    const BITMAPINFOHEADER info = {sizeof info, 2, 2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
-    const BITMAPFILEHEADER header = {0x4D42, offset + sizeof pixels, 0, 0, offset};
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(&header, sizeof header, 1, file);
-    std::fwrite(&info, sizeof info, 1, file);
-    std::fwrite(pixels, sizeof pixels, 1, file);
-    std::fclose(file);
-    CImage image;
-    ASSERT_TRUE(SUCCEEDED(image.Load(path.c_str())));
-    skin::SkinBitmap picture;
-    picture.reset(image.Detach());
-    DeleteFileA(path.c_str());
-    DIBSECTION dib = {};
-    ASSERT_EQ(GetObjectA(picture.get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
-    EXPECT_EQ(dib.dsBm.bmBitsPixel, 24);
-    EXPECT_EQ(Colour(*static_cast<const DWORD*>(dib.dsBm.bmBits)), RGB(0x11, 0x22, 0x33));
-}
-
-// Wine draws the title bar's buttons (the close box's cross) with Marlett; a prefix without it
-// shows the letter "r" there instead.
-TEST(TitleBar, TheMarlettFontIsInstalledForItsButtons) {
-    HDC screen = GetDC(nullptr);
-    HFONT font =
-        CreateFontA(13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett");
-    HGDIOBJ old = SelectObject(screen, font);
-    char face[LF_FACESIZE] = {};
-    GetTextFaceA(screen, sizeof face, face);
-    SelectObject(screen, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    EXPECT_STREQ(face, "Marlett") << "what the font mapper chose in its place";
 }
 
 }  // namespace
