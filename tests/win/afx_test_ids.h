@@ -4,13 +4,8 @@
 // A top-level dialog with OK and Cancel.
 #define IDD_AFX_MAP 100
 
-// Fields of every kind, for data exchange.
+// Two combo boxes, for data exchange.
 #define IDD_AFX_FIELDS 101
-#define IDC_RADIO_RED 1110
-#define IDC_RADIO_GREEN 1111
-#define IDC_STATIC_IN_GROUP 1112
-#define IDC_RADIO_BLUE 1113
-#define IDC_CHECK_NEXT_GROUP 1114
 #define IDC_COMBO_EDITABLE 1120
 #define IDC_COMBO_LIST 1121
 
