@@ -24,6 +24,10 @@ HWND PageControl(HWND dialog, int id) {
 TEST(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     ASSERT_TRUE(e2e::Ovasim("reset --demo"));
     driver::Process editor = driver::Start(e2e::kInstalledEditor);
+    struct Ender {  // an editor that a failed step leaves open ends with the test
+        driver::Process& editor;
+        ~Ender() { driver::EndProcess(editor.pid), driver::CloseProcess(editor); }
+    } ender{editor};
     HWND dialog = driver::WaitForDialog(editor.pid, e2e::kWindowTimeoutMs);
     std::string before, after;
     ASSERT_TRUE(e2e::OvasimDump(&before));
@@ -41,7 +45,6 @@ TEST(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     EXPECT_TRUE(driver::WaitForExit(editor, e2e::kWindowTimeoutMs))
         << "a box: " << driver::WindowText(driver::WaitForMessageBox(editor.pid, 0));
     driver::EndProcess(editor.pid);
-    driver::CloseProcess(editor);
 
     auto expected = nlohmann::json::parse(before);
     auto& items = expected["store"]["items"];
