@@ -1,6 +1,7 @@
 // An editing session on the real editor: controls on several pages changed as a user changes
 // them, a card chosen from a list, OK, and the client then holds those changes and nothing else,
-// in its own dump and in the registry as Windows's own tool reads it.
+// in its own dump and in the registry as Windows's own tool reads it. And the one way Wine hands
+// a list's line to another process differently from Windows.
 #include "tests/e2e/e2e_client.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,20 @@ TEST(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
                           &query),
               0);
     EXPECT_NE(query.find(std::string("REG_SZ    ") + kCard), std::string::npos) << query;
+}
+
+// Where Wine differs from Windows: a combo box line asked for with the ANSI message from another
+// process comes in UTF-16 (Windows converts it), which is why the driver reads lines in UTF-16.
+TEST(WineDifference, AComboBoxLineAskedForInAnsiFromAnotherProcessComesInUtf16) {
+    ASSERT_TRUE(e2e::Ovasim("reset --demo"));
+    driver::Process editor = driver::Start(e2e::kInstalledEditor);
+    HWND dialog = driver::WaitForDialog(editor.pid, e2e::kWindowTimeoutMs);
+    char line[256] = {};  // room for the line in UTF-16 too
+    SendMessageA(PageControl(dialog, 1057), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_EQ(std::string(line, 4), std::string("R\0e\0", 4)) << "the first card, Realtek";
+    driver::Click(dialog, IDCANCEL);
+    EXPECT_TRUE(driver::WaitForExit(editor, e2e::kWindowTimeoutMs));
+    driver::CloseProcess(editor);
 }
 
 }  // namespace
