@@ -107,8 +107,6 @@ TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
             for (CWnd* page : std::initializer_list<CWnd*>{&d.m_page1, &d.m_page2, &d.m_page6})
                 EXPECT_TRUE(IsWindow(page->m_hWnd)) << "every page exists";
             EXPECT_EQ(d.m_pTabPage[c.firewallIndex], &d.m_page7) << c.mask;
-            EXPECT_EQ(d.m_bShowPage[COvaSettingsDlg::kShowWindowsLogon], c.logonTab == 1 ? 1 : 0)
-                << "OK asks this switch whether to write the logon values";
             // only the first tab's page is shown
             EXPECT_TRUE(IsWindowVisible(c.mask[0] == '0' ? d.m_page3.m_hWnd : d.m_page1.m_hWnd));
             EXPECT_FALSE(IsWindowVisible(d.m_page2.m_hWnd));

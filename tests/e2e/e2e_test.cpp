@@ -1,0 +1,231 @@
+// The real editor as its own process, driven from outside on a freshly reset client: the
+// single-instance guard between two real processes, a client library that cannot be opened, the
+// release of the library handle at the end, and an editing session (controls changed on several
+// pages, a card chosen from a list, OK) after which the client holds those changes and nothing
+// else, in its own dump and as Windows's own registry tool reads it. And the one way Wine hands a
+// list's line to another process differently from Windows.
+#include "tests/win/client_state.h"
+#include "tools/driver/driver.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+constexpr const char kInstalledEditor[] = "\"C:\\Program Files\\Ovanta\\OvaSettings.exe\"";
+constexpr DWORD kWindowTimeoutMs = 30000;
+
+bool Ovasim(const std::string& arguments) {
+    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments) == 0;
+}
+bool OvasimDump(std::string* json) {
+    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" dump", json) == 0;
+}
+// The dump without its "journal" member, which every call of the client library extends.
+std::string WithoutJournal(const std::string& json) {
+    auto state = nlohmann::json::parse(json, nullptr, false);
+    if (state.is_discarded()) return "not JSON: " + json;
+    state.erase("journal");
+    return state.dump(1);
+}
+// The UTF-8 literal in the system code page, as the editor's A functions show it.
+std::string Ansi(const char* utf8) {
+    wchar_t wide[512] = {};
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide, 511);
+    char ansi[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi, 1023, nullptr, nullptr);
+    return ansi;
+}
+
+using driver::Process;
+
+class EditorStart : public ::testing::Test {
+protected:
+    // A client with cards and with what every page reads, so that the editor opens without a box.
+    void SetUp() override { ASSERT_TRUE(Ovasim("reset --demo")); }
+    void TearDown() override {
+        for (Process* p : {&first, &second}) {
+            if (p->handle && !driver::WaitForExit(*p, 0)) TerminateProcess(p->handle, 1);
+            driver::CloseProcess(*p);
+        }
+    }
+
+    // Closes the editor's dialog with Cancel and waits for the process to end.
+    void Cancel(Process& editor, HWND dialog) {
+        driver::Click(dialog, IDCANCEL);
+        EXPECT_TRUE(driver::WaitForExit(editor, kWindowTimeoutMs));
+    }
+
+    // Every process of the editor opens two library handles: first the card list's own, made
+    // before the application starts and never released, then the application's, released once
+    // and last.
+    static void ExpectReleasedOnce(DWORD pid) {
+        auto journal =
+            testing_client::JournalOf("C:\\Program Files\\Ovanta\\ovacli-journal.txt", pid);
+        ASSERT_FALSE(journal.empty());
+        const unsigned long long cardList = journal.front().handle;
+        const unsigned long long application = journal.back().handle;
+        EXPECT_NE(cardList, application);
+        int initialized = 0, released = 0, cardListReleased = 0;
+        for (const auto& e : journal) {
+            initialized += e.operation == "initialize";
+            released += e.operation == "terminate" && e.handle == application && e.result == 0;
+            cardListReleased += e.operation == "terminate" && e.handle == cardList;
+        }
+        EXPECT_EQ(journal.front().operation, "initialize");
+        EXPECT_EQ(initialized, 2);
+        EXPECT_EQ(released, 1);
+        EXPECT_EQ(cardListReleased, 0);
+        EXPECT_EQ(journal.back().operation, "terminate") << "released last";
+    }
+
+    Process first, second;
+};
+
+TEST_F(EditorStart, SecondCopyShows8119InTheClientsLanguageAndTheFirstStaysUndisturbed) {
+    struct Case {
+        int language;
+        const char* title;
+    } cases[] = {{1, "Error - (8119)"}, {0, "에러 - (8119)"}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Ovasim("set-item 49 --int " + std::to_string(c.language)));
+        first = driver::Start(kInstalledEditor);
+        HWND dialog = driver::WaitForDialog(first.pid, kWindowTimeoutMs);
+        ASSERT_NE(dialog, nullptr);
+
+        second = driver::Start(kInstalledEditor);
+        HWND box = driver::WaitForMessageBox(second.pid, kWindowTimeoutMs);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(driver::WindowText(box), Ansi(c.title));
+        EXPECT_FALSE(driver::ControlText(box, 0xFFFF).empty());
+        driver::Click(box, IDOK);
+        EXPECT_TRUE(driver::WaitForExit(second, kWindowTimeoutMs)) << "ended, and without a dialog";
+        ExpectReleasedOnce(second.pid);  // the refused copy made its card list too
+
+        EXPECT_TRUE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the first copy goes on";
+        Cancel(first, dialog);
+        ExpectReleasedOnce(first.pid);
+        driver::CloseProcess(first);
+        driver::CloseProcess(second);
+    }
+}
+
+// Both the card list (before the application starts) and the application ask for a handle, and
+// each refusal shows 8024.
+TEST_F(EditorStart, ClientLibraryThatCannotBeOpenedShows8024TwiceAndNoDialog) {
+    ASSERT_TRUE(Ovasim("set-item 49 --int 1"));
+    ASSERT_TRUE(Ovasim("fixture InitializeFails 1"));
+    first = driver::Start(kInstalledEditor);
+    for (const char* whose : {"the card list", "the application"}) {
+        HWND box = driver::WaitForMessageBox(first.pid, kWindowTimeoutMs);
+        ASSERT_NE(box, nullptr) << whose;
+        EXPECT_EQ(driver::WindowText(box), "Error - (8024)") << whose;
+        driver::Click(box, IDOK);
+        // the next box comes once this one has gone
+        for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(20);
+    }
+    EXPECT_TRUE(driver::WaitForExit(first, kWindowTimeoutMs));
+}
+
+// The demo client opens straight to the editor's window; a bare client with cards first shows the
+// boxes its pages prescribe for what it lacks, each once, and then the window.
+TEST_F(EditorStart, OpensWithoutABoxOnTheDemoClientAndWithOnlyThePagesBoxesOnABareOne) {
+    struct Case {
+        const char* reset;
+        std::vector<std::string> boxes;
+    } cases[] = {{"reset --demo", {}}, {"reset --english", {"Error - (8091)", "Error - (8106)"}}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Ovasim(c.reset));
+        if (!c.boxes.empty()) {
+            ASSERT_TRUE(Ovasim("fixture Cards \"lan0||Wired LAN||0##\""));
+        }
+        first = driver::Start(kInstalledEditor);
+        std::vector<std::string> shown;
+        HWND window = nullptr;
+        while ((window = driver::WaitForDialog(first.pid, kWindowTimeoutMs)) &&
+               driver::IsMessageBox(window) && shown.size() < 5) {
+            shown.push_back(driver::WindowText(window));
+            driver::Click(window, IDOK);
+            for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(20);
+        }
+        EXPECT_EQ(shown, c.boxes) << c.reset;
+        ASSERT_NE(window, nullptr) << c.reset;
+        EXPECT_EQ(driver::WaitForMessageBox(first.pid, 500), nullptr) << c.reset;
+        Cancel(first, window);
+        driver::CloseProcess(first);
+    }
+}
+
+// Control ID of any page of DIALOG, in the tab control or (without a tab) in the dialog itself.
+HWND PageControl(HWND dialog, int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(
+        dialog,
+        [](HWND window, LPARAM p) {
+            auto& [id, found] = *reinterpret_cast<std::pair<int, HWND>*>(p);
+            return (found = GetDlgItem(window, id)) ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+using EditingSession = EditorStart;  // an editor a failed step leaves open ends with the test
+TEST_F(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
+    first = driver::Start(kInstalledEditor);
+    HWND dialog = driver::WaitForDialog(first.pid, kWindowTimeoutMs);
+    std::string before, after;
+    ASSERT_TRUE(OvasimDump(&before));
+    SendMessageA(PageControl(dialog, 1020), BM_CLICK, 0, 0);  // auto-connect off
+    SendMessageA(PageControl(dialog, 1066), BM_CLICK, 0, 0);  // wired/wireless switching off
+    SendMessageA(PageControl(dialog, 1062), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
+    // the second wired card for Windows logon, its NDIS name and kind with it, then a profile
+    // from the list that choosing a card empties and fills anew
+    const char kCard[] = "Intel(R) Ethernet Connection I219-LM";
+    const HWND logon = GetParent(PageControl(dialog, 1057));
+    ASSERT_TRUE(driver::Choose(logon, 1057, kCard));
+    ASSERT_TRUE(driver::Choose(logon, 1059, "office.pcf"));
+    driver::Click(dialog, IDOK);
+    EXPECT_TRUE(driver::WaitForExit(first, kWindowTimeoutMs))
+        << "a box: " << driver::WindowText(driver::WaitForMessageBox(first.pid, 0));
+    driver::EndProcess(first.pid);
+
+    auto expected = nlohmann::json::parse(before);
+    auto& items = expected["store"]["items"];
+    items["44"] = 0;
+    auto& svc = expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaSvc"];
+    svc["WireWirelessAutoSwitch"] = svc["UserNotice"] = 0;  // switching off silences its notice
+    auto& gina = expected["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina"];
+    gina["AuthTimeout"] = "12";
+    gina["NicName"] = kCard;
+    gina["NdisName"] = "{4D36E972-0002-4A1B-9C2D-00155D010A02}";
+    gina["NicType"] = "wired";
+    expected["registryBytes"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina"]["NicName"] =
+        sizeof kCard;
+    std::string profiles;  // the start list's profiles, committed again as they stand
+    for (const auto& entry : expected["store"]["startList"])
+        profiles += entry["profile"].get<std::string>() + ";;";
+    items["71"] = profiles;
+    ASSERT_TRUE(OvasimDump(&after));
+    EXPECT_EQ(WithoutJournal(after), WithoutJournal(expected.dump()));
+    // and as Windows's own registry tool reads it
+    std::string query;
+    EXPECT_EQ(driver::Run("reg.exe query \"HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina\" /v "
+                          "NicName",
+                          &query),
+              0);
+    EXPECT_NE(query.find(std::string("REG_SZ    ") + kCard), std::string::npos) << query;
+}
+
+// Where Wine differs from Windows: a combo box line asked for with the ANSI message from another
+// process comes in UTF-16 (Windows converts it), which is why the driver reads lines in UTF-16.
+using WineDifference = EditorStart;
+TEST_F(WineDifference, AComboBoxLineAskedForInAnsiFromAnotherProcessComesInUtf16) {
+    first = driver::Start(kInstalledEditor);
+    HWND dialog = driver::WaitForDialog(first.pid, kWindowTimeoutMs);
+    char line[256] = {};  // room for the line in UTF-16 too
+    SendMessageA(PageControl(dialog, 1057), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_EQ(std::string(line, 4), std::string("R\0e\0", 4)) << "the first card, Realtek";
+    Cancel(first, dialog);
+}
+
+}  // namespace
