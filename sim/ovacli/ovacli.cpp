@@ -53,6 +53,17 @@ int Finish(const char* operation, QtvHandle handle, int result) {
     return result;
 }
 
+HMODULE LoadModule(const char* fileName) {
+    if (!fileName || !*fileName || std::strpbrk(fileName, "\\/:")) return nullptr;
+    if (sim::FixtureListNames("Unloadable", fileName)) return nullptr;
+    std::string path = sim::ModuleFolder() + "\\" + fileName;
+    // A module without its factory: mapped as data, so GetProcAddress finds no ordinal 1, and
+    // FreeLibrary still releases it.
+    if (sim::FixtureListNames("NoFactory", fileName))
+        return LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    return LoadLibraryA(path.c_str());
+}
+
 // Checks what every registry operation checks first; on failure fills the error text.
 int CheckRegistryCall(QtvHandle handle, const char* root, const char* key, char* error) {
     if (!sim::IsOpenHandle(handle)) {
@@ -128,14 +139,9 @@ int QTV_CLI_terminate(QtvHandle handle) {
 
 HMODULE QTV_CLI_load_module(const char* fileName) {
     EndCertificateRun();
-    if (!fileName || !*fileName || std::strpbrk(fileName, "\\/:")) return nullptr;
-    if (sim::FixtureListNames("Unloadable", fileName)) return nullptr;
-    std::string path = sim::ModuleFolder() + "\\" + fileName;
-    // A module without its factory: mapped as data, so GetProcAddress finds no ordinal 1, and
-    // FreeLibrary still releases it.
-    if (sim::FixtureListNames("NoFactory", fileName))
-        return LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    return LoadLibraryA(path.c_str());
+    HMODULE module = LoadModule(fileName);
+    Finish("load_module", 0, module ? kOk : kFailed);
+    return module;
 }
 
 int QTV_CLI_enum_card(QtvHandle handle, char* list, DWORD* size, char* error) {
@@ -252,19 +258,25 @@ int QTV_CLI_get_cert_file_name(const char* certPath, char* fileName, DWORD*, cha
     auto name = certificate ? CertificateFileName(*certificate) : std::nullopt;
     if (!name) {
         PutError(error, "The file holds no certificate.");
+        Finish("get_cert_file_name", 0, kFailed);
         return 0;
     }
     PutText(fileName, MAX_PATH, *name);
+    Finish("get_cert_file_name", 0, kOk);
     return 1;
 }
 
 // Stores the certificate at TARGET in PEM form, the form OpenSSL reads from a hashed folder.
 int QTV_CLI_install_cert(const char* source, const char* target) {
     auto certificate = ReadCertificateFile(source);
-    if (!certificate || !target) return 0;
-    const std::string pem = ToPem(*certificate);
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(target, "wb"), &std::fclose);
-    return file && std::fwrite(pem.data(), 1, pem.size(), file.get()) == pem.size() ? 1 : 0;
+    bool installed = false;
+    if (certificate && target) {
+        const std::string pem = ToPem(*certificate);
+        std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(target, "wb"), &std::fclose);
+        installed = file && std::fwrite(pem.data(), 1, pem.size(), file.get()) == pem.size();
+    }
+    Finish("install_cert", 0, installed ? kOk : kFailed);
+    return installed ? 1 : 0;
 }
 
 int QTV_CLI_get_cert_info(const char* certPath, char* text1, char* text2, char* text3, char* text4,
@@ -273,8 +285,10 @@ int QTV_CLI_get_cert_info(const char* certPath, char* text1, char* text2, char* 
     auto texts = certificate ? DescribeCertificate(*certificate) : std::nullopt;
     if (!texts) {
         PutError(error, "The file holds no certificate.");
+        Finish("get_cert_info", 0, kFailed);
         return 0;
     }
+    Finish("get_cert_info", 0, kOk);
     PutText(text1, kQtvCertTextSize, texts->subject);
     PutText(text2, kQtvCertTextSize, texts->issuedTo);
     PutText(text3, kQtvCertTextSize, texts->expires);
@@ -325,7 +339,7 @@ int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD
 int QTV_CLI_free_profile(void* block) {
     EndCertificateRun();
     std::unique_ptr<ProfileBlock> owned(static_cast<ProfileBlock*>(block));
-    return 0;
+    return Finish("free_profile", 0, kOk);
 }
 
 // The policy in force: the FirewallPolicy fixture when it is set (empty, it is an empty policy),

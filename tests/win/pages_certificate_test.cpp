@@ -8,6 +8,8 @@
 #include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
 
+#include <algorithm>
+
 namespace {
 
 using namespace templates;
@@ -73,7 +75,13 @@ TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeRepla
         Page page;  // locked when Korean: the list greyed, importing still open
         page.m_bLocked = c.language == 0;
         page.chosen = c.chosen.empty() ? "" : kBuilt + c.chosen;
+        const size_t before = testing_client::JournalOfThisProcess().size();
         ASSERT_TRUE(page.Open(&parent, install));
+        const auto journal = testing_client::JournalOfThisProcess();
+        EXPECT_EQ(std::count_if(journal.begin() + before, journal.end(),
+                                [](const auto& e) { return e.operation == "get_cert_info"; }),
+                  1)
+            << "the library is asked about the file, never about the folder x.0";
         CopyFileA((kBuilt + "campus-radius.pem").c_str(), (cert + "6b1a6887.0").c_str(), FALSE);
         Notify(page.m_hWnd, 1053, BN_CLICKED);
         EXPECT_EQ(boxes, c.boxes);
