@@ -65,20 +65,8 @@ protected:
         }
         return rows;
     }
-    // As the mouse does it: the row is selected, then the list tells its page.
-    static void Click(const CPage1Dlg& page, int row) {
-        Select(page, row);
-        NMITEMACTIVATE click = {
-            {GetDlgItem(page.m_hWnd, 1006), 1006, UINT(NM_CLICK)}, row, 0, 0, 0, 0, {}, 0, 0};
-        SendMessageA(page.m_hWnd, WM_NOTIFY, 1006, reinterpret_cast<LPARAM>(&click));
-    }
-    // As the arrow keys do it: the selection moves and the page hears no click.
-    static void Select(const CPage1Dlg& page, int row) {
-        LVITEMA item = {};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        item.state = item.stateMask;
-        SendDlgItemMessageA(page.m_hWnd, 1006, LVM_SETITEMSTATE, row, LPARAM(&item));
-    }
+    static void Click(const CPage1Dlg& page, int row) { ClickRow(page.m_hWnd, 1006, row); }
+    static void Select(const CPage1Dlg& page, int row) { SelectRow(page.m_hWnd, 1006, row); }
     static Open OpenControls(const CPage1Dlg& page) {
         Open open;
         for (int id : {1029, 1006, 1009, 1010, 1011}) open.push_back(Enabled(page.m_hWnd, id));

@@ -101,6 +101,20 @@ void Choose(HWND page, int combo, int index) {
     Notify(page, combo, CBN_SELENDOK);
 }
 
+void SelectRow(HWND page, int list, int row) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = item.stateMask;
+    SendDlgItemMessageA(page, list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+void ClickRow(HWND page, int list, int row) {
+    SelectRow(page, list, row);
+    NMITEMACTIVATE click = {
+        {GetDlgItem(page, list), UINT_PTR(list), UINT(NM_CLICK)}, row, 0, 0, 0, 0, {}, 0, 0};
+    SendMessageA(page, WM_NOTIFY, list, reinterpret_cast<LPARAM>(&click));
+}
+
 void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text) {
     if (text)
         RegSetKeyValueA(root, key, name, REG_SZ, text->c_str(), DWORD(text->size() + 1));

@@ -64,6 +64,10 @@ void Notify(HWND page, int id, int code);
 // The user ticks or clears a checkbox, or chooses a line of a combo box (-1: none).
 void Tick(HWND page, int id, bool ticked);
 void Choose(HWND page, int combo, int index);
+// A row of list view LIST selected, as the arrow keys do it (the page hears nothing), or clicked,
+// as the mouse does it (the row is selected, then the list tells its page).
+void SelectRow(HWND page, int list, int row);
+void ClickRow(HWND page, int list, int row);
 
 // A value under root's key, made when missing; no text deletes the value.
 void SetText(HKEY root, const char* key, const char* name, const std::optional<std::string>& text);

@@ -53,11 +53,8 @@ const Act kChooseFirstWirelessCard = [](COvaSettingsDlg& d) {
 };
 // Each entry of the start list clicked and removed, as the user removes them.
 const Act kRemoveEveryEntry = [](COvaSettingsDlg& d) {
-    const HWND list = GetDlgItem(d.m_page1.m_hWnd, 1006);
-    while (ListView_GetItemCount(list) > 0) {
-        ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
-        NMITEMACTIVATE click = {{list, 1006, UINT(NM_CLICK)}, 0, 0, 0, 0, 0, {}, 0, 0};
-        d.m_page1.SendMessage(WM_NOTIFY, 1006, reinterpret_cast<LPARAM>(&click));
+    while (ListView_GetItemCount(GetDlgItem(d.m_page1.m_hWnd, 1006)) > 0) {
+        ClickRow(d.m_page1.m_hWnd, 1006, 0);
         d.m_page1.SendMessage(WM_COMMAND, 1010);
     }
 };
