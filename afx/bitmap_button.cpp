@@ -20,14 +20,6 @@ BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSe
     return allLoaded;
 }
 
-void CBitmapButton::SizeToContent() {
-    BITMAP info = {};
-    const int stored = m_bitmap.GetBitmap(&info);
-    AFX_ASSERT(stored != 0);
-    SetWindowPos(nullptr, 0, 0, info.bmWidth, info.bmHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     // A bitmap button without its normal bitmap is a programming error.
     AFX_ASSERT(m_bitmap.GetSafeHandle() != nullptr);

@@ -12,8 +12,6 @@ public:
     // normal bitmap, or any other one asked for, could not be loaded.
     BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0,
                      UINT nIDBitmapResourceFocus = 0, UINT nIDBitmapResourceDisabled = 0);
-    // Makes the button exactly as large as its normal bitmap.
-    void SizeToContent();
 
     CBitmap m_bitmap;          // normal, required
     CBitmap m_bitmapSel;       // pressed

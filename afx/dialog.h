@@ -25,11 +25,6 @@ public:
     // Ends a modal dialog with nResult as DoModal's answer (a modeless one is only hidden).
     void EndDialog(int nResult) { ::EndDialog(m_hWnd, nResult); }
 
-    // Moves the focus to a control the way the dialog manager does (default button included).
-    void GotoDlgCtrl(CWnd* pWndCtrl) {
-        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), TRUE);
-    }
-
     // WM_INITDIALOG: loads the members into the controls (UpdateData(FALSE)). TRUE lets the
     // system give the focus to the first control; a derived class that sets the focus itself
     // answers FALSE. When the loading fails the dialog ends with -1.

@@ -39,20 +39,3 @@ INT_PTR CFileDialog::DoModal() {
                                                                               : "GetSaveFileNameA");
     return ask != nullptr && ask(&m_ofn) ? IDOK : IDCANCEL;
 }
-
-std::string CFileDialog::GetFileName() const {
-    const std::string path = GetPathName();
-    const std::string::size_type slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string CFileDialog::GetFileExt() const {
-    const std::string name = GetFileName();
-    const std::string::size_type dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
-}
-
-std::string CFileDialog::GetFileTitle() const {
-    const std::string name = GetFileName();
-    return name.substr(0, name.rfind('.'));
-}

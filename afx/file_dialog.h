@@ -32,12 +32,6 @@ public:
 
     // The chosen file's full path.
     std::string GetPathName() const { return m_szFileName; }
-    // Its name, after the last backslash.
-    std::string GetFileName() const;
-    // Its extension without the dot; empty when the name has none.
-    std::string GetFileExt() const;
-    // Its name without the extension.
-    std::string GetFileTitle() const;
 
     // Filled by the constructor; may be changed before DoModal (lpstrTitle, lpstrInitialDir).
     OPENFILENAMEA m_ofn = {};

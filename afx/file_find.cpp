@@ -49,13 +49,6 @@ std::string CFileFind::GetFilePath() const {
     return m_strRoot + "\\" + GetFileName();
 }
 
-std::string CFileFind::GetFileTitle() const {
-    std::string name = GetFileName();
-    const std::string::size_type dot = name.rfind('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
-}
-
 BOOL CFileFind::IsDots() const {
     const char* name = Current().cFileName;
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
@@ -63,8 +56,4 @@ BOOL CFileFind::IsDots() const {
 
 BOOL CFileFind::MatchesMask(DWORD dwMask) const {
     return (Current().dwFileAttributes & dwMask) != 0;
-}
-
-ULONGLONG CFileFind::GetLength() const {
-    return (static_cast<ULONGLONG>(Current().nFileSizeHigh) << 32) | Current().nFileSizeLow;
 }

@@ -11,8 +11,6 @@
 #pragma once
 
 #include <windows.h>
-// commdlg.h makes GetFileTitle a macro; included here so that every user sees the same name.
-#include <commdlg.h>
 
 #include <string>
 
@@ -35,15 +33,10 @@ public:
     std::string GetFileName() const;
     // The folder searched, as a full path, then a backslash, then the name.
     std::string GetFilePath() const;
-    // The name without its extension (from its last dot).
-    std::string GetFileTitle() const;
-    // The folder searched as a full path, with a backslash at its end.
-    std::string GetRoot() const { return m_strRoot + "\\"; }
     // "." or "..".
     BOOL IsDots() const;
     BOOL IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
     BOOL MatchesMask(DWORD dwMask) const;
-    ULONGLONG GetLength() const;
 
 private:
     const WIN32_FIND_DATAA& Current() const;

@@ -26,13 +26,8 @@ struct CRect : RECT {
     CRect(const RECT& r) : RECT(r) {}  // NOLINT: a RECT is a CRect, as in MFC
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    CPoint TopLeft() const { return {left, top}; }
-    CPoint CenterPoint() const { return {(left + right) / 2, (top + bottom) / 2}; }
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
-    void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
-    void DeflateRect(int dx, int dy) { ::InflateRect(this, -dx, -dy); }
     bool operator==(const RECT& r) const { return ::EqualRect(this, &r) != FALSE; }
 };
 
@@ -62,10 +57,6 @@ public:
     BOOL DeleteObject() {
         return m_hObject != nullptr ? ::DeleteObject(std::exchange(m_hObject, nullptr)) : FALSE;
     }
-    // The object's description (BITMAP, LOGBRUSH, ...); the number of bytes stored, 0 on failure.
-    int GetObject(int nCount, void* pObject) const {
-        return ::GetObjectA(m_hObject, nCount, pObject);
-    }
 
     HGDIOBJ m_hObject = nullptr;
 };
@@ -75,11 +66,6 @@ public:
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
     // A bitmap resource of the program's resource module.
     BOOL LoadBitmap(UINT nIDResource);
-    // Fills *pBitMap with the size and format; 0 when there is no bitmap.
-    int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
-    BOOL CreateCompatibleBitmap(HDC hDC, int nWidth, int nHeight) {
-        return Attach(::CreateCompatibleBitmap(hDC, nWidth, nHeight));
-    }
 };
 
 class CBrush : public CGdiObject {
@@ -90,24 +76,8 @@ public:
     BOOL CreateSolidBrush(COLORREF crColor) { return Attach(::CreateSolidBrush(crColor)); }
 };
 
-class CPen : public CGdiObject {
-public:
-    operator HPEN() const { return static_cast<HPEN>(m_hObject); }
-    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
-        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
-    }
-};
-
-class CFont : public CGdiObject {
-public:
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
-    BOOL CreateFontIndirect(const LOGFONTA* lpLogFont) {
-        return Attach(::CreateFontIndirectA(lpLogFont));
-    }
-};
-
 // A device context. One made by CreateCompatibleDC is deleted with the object; one given by
-// Attach is only borrowed. CPaintDC and CClientDC manage their own.
+// Attach is only borrowed. CPaintDC manages its own.
 class CDC {
 public:
     CDC() = default;
@@ -147,7 +117,6 @@ public:
     // The object selected before, to be selected back by the caller.
     HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
     HGDIOBJ SelectObject(const CGdiObject* pObject) { return SelectObject(pObject->m_hObject); }
-    HGDIOBJ SelectStockObject(int nIndex) { return SelectObject(::GetStockObject(nIndex)); }
 
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, const CDC* pSrcDC, int xSrc, int ySrc,
                 DWORD dwRop) {
@@ -176,16 +145,6 @@ public:
     ~CPaintDC() override;
 
     PAINTSTRUCT m_ps = {};
-
-private:
-    HWND m_hWnd;
-};
-
-// The client-area context of a window: GetDC when made, ReleaseDC when it goes.
-class CClientDC : public CDC {
-public:
-    explicit CClientDC(CWnd* pWnd);
-    ~CClientDC() override;
 
 private:
     HWND m_hWnd;

@@ -151,14 +151,13 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
     m_hBitmap = hBitmap;
     m_nWidth = static_cast<int>(width);
     m_nHeight = static_cast<int>(height);
-    m_nBPP = layout.bitsPerPixel;
     return S_OK;
 }
 
 void CImage::Destroy() {
     if (m_hBitmap != nullptr) ::DeleteObject(m_hBitmap);
     m_hBitmap = nullptr;
-    m_nWidth = m_nHeight = m_nBPP = 0;
+    m_nWidth = m_nHeight = 0;
 }
 
 HBITMAP CImage::Detach() {

@@ -23,11 +23,7 @@ public:
     // Gives the bitmap away: the caller deletes it, and the image is empty afterwards.
     HBITMAP Detach();
 
-    bool IsNull() const { return m_hBitmap == nullptr; }
     operator HBITMAP() const { return m_hBitmap; }
-    int GetWidth() const { return m_nWidth; }
-    int GetHeight() const { return m_nHeight; }
-    int GetBPP() const { return m_nBPP; }
 
     // Copies the whole picture, unblended, with its top left corner at (xDest, yDest).
     BOOL BitBlt(HDC hDestDC, int xDest, int yDest, DWORD dwROP = SRCCOPY) const;
@@ -36,5 +32,4 @@ private:
     HBITMAP m_hBitmap = nullptr;
     int m_nWidth = 0;
     int m_nHeight = 0;
-    int m_nBPP = 0;
 };

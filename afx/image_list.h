@@ -48,8 +48,4 @@ public:
     int Add(CBitmap* pbmImage, COLORREF crMask) {
         return ::ImageList_AddMasked(m_hImageList, *pbmImage, crMask);
     }
-    int GetImageCount() const { return ::ImageList_GetImageCount(m_hImageList); }
-    BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
-        return ::ImageList_Draw(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, nStyle);
-    }
 };

@@ -73,27 +73,3 @@ DWORD_PTR CListCtrl::GetItemData(int nItem) const {
     if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return 0;
     return static_cast<DWORD_PTR>(item.lParam);
 }
-
-BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData) {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = nItem;
-    item.lParam = static_cast<LPARAM>(dwData);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-}
-
-BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
-    LVITEMA item = {};
-    item.state = nState;
-    item.stateMask = nMask;
-    return static_cast<BOOL>(
-        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
-}
-
-int CListCtrl::HitTest(POINT pt, UINT* pFlags) const {
-    LVHITTESTINFO info = {};
-    info.pt = pt;
-    const int item = static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info)));
-    if (pFlags != nullptr) *pFlags = info.flags;
-    return item;
-}

@@ -42,19 +42,9 @@ public:
     }
     // The value kept with a line; 0 for a line that does not exist.
     DWORD_PTR GetItemData(int nItem) const;
-    BOOL SetItemData(int nItem, DWORD_PTR dwData);
-    // The LVIS_ states of nMask that the line has.
-    UINT GetItemState(int nItem, UINT nMask) const {
-        return static_cast<UINT>(
-            SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
-    }
-    BOOL SetItemState(int nItem, UINT nState, UINT nMask);
     // The extended style set before.
     DWORD SetExtendedStyle(DWORD dwNewStyle) {
         return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle));
-    }
-    DWORD GetExtendedStyle() const {
-        return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
     }
     // The list of that kind (LVSIL_SMALL, ...) held before, or null. The control destroys its
     // lists with itself unless it has LVS_SHAREIMAGELISTS.
@@ -74,14 +64,9 @@ public:
     BOOL RedrawItems(int nFirst, int nLast) {
         return static_cast<BOOL>(SendMessage(LVM_REDRAWITEMS, static_cast<WPARAM>(nFirst), nLast));
     }
-    // The line at a point of the client area, or -1; *pFlags gets the LVHT_ part hit.
-    int HitTest(POINT pt, UINT* pFlags = nullptr) const;
     BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const {
         lpRect->left = static_cast<LONG>(nCode);
         return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, static_cast<WPARAM>(nItem),
                                              reinterpret_cast<LPARAM>(lpRect)));
-    }
-    BOOL SetColumnWidth(int nCol, int cx) {
-        return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), cx));
     }
 };

@@ -31,7 +31,7 @@
 //         return &map;
 //     }
 //
-// A control class that handles its own notifications lists them with the Reflect... entries; the
+// A control class that handles its own notifications lists them with ReflectNotifyEntry; the
 // parent window offers such a notification to the control's object first and handles it itself
 // only when the control did not (see CWnd::OnWndMsg):
 //
@@ -58,14 +58,11 @@ class CWnd;
 class CDC;
 
 enum class MapKind : unsigned char {
-    Command,           // WM_COMMAND from control `id` with notification `code`
-    Notify,            // WM_NOTIFY from control `id` with notification `code`
-    Message,           // the message `message`, whatever its parameters
-    CtlColor,          // every WM_CTLCOLORxxx message
-    ReflectedCommand,  // the control's own WM_COMMAND `code`, offered to it by its parent
-    ReflectedNotify,   // the control's own WM_NOTIFY `code`, offered to it by its parent
-    ReflectedMessage,  // `message` about the control (WM_DRAWITEM, ...), offered to it by its
-                       // parent
+    Command,          // WM_COMMAND from control `id` with notification `code`
+    Notify,           // WM_NOTIFY from control `id` with notification `code`
+    Message,          // the message `message`, whatever its parameters
+    CtlColor,         // every WM_CTLCOLORxxx message
+    ReflectedNotify,  // the control's own WM_NOTIFY `code`, offered to it by its parent
 };
 
 struct MessageMapEntry {
@@ -155,26 +152,10 @@ MessageMapEntry CtlColorEntry(HBRUSH (T::*handler)(CDC*, CWnd*, UINT)) {
     return entry;
 }
 
-// The control's own WM_COMMAND notification `code`, which its parent offers it first.
-template <class T>
-MessageMapEntry ReflectCommandEntry(UINT code, void (T::*handler)()) {
-    MessageMapEntry entry = afx_detail::Entry(MapKind::ReflectedCommand, WM_COMMAND, 0, code);
-    entry.onVoid = afx_detail::AsWndMember(handler);
-    return entry;
-}
-
 // The control's own WM_NOTIFY notification `code`, which its parent offers it first.
 template <class T>
 MessageMapEntry ReflectNotifyEntry(UINT code, void (T::*handler)(NMHDR*, LRESULT*)) {
     MessageMapEntry entry = afx_detail::Entry(MapKind::ReflectedNotify, WM_NOTIFY, 0, code);
     entry.onNotify = afx_detail::AsWndMember(handler);
-    return entry;
-}
-
-// A message about the control that its parent offers it first (WM_DRAWITEM, WM_CTLCOLORxxx).
-template <class T>
-MessageMapEntry ReflectMessageEntry(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-    MessageMapEntry entry = afx_detail::Entry(MapKind::ReflectedMessage, message, 0, 0);
-    entry.onMessage = afx_detail::AsWndMember(handler);
     return entry;
 }

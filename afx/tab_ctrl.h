@@ -30,15 +30,10 @@ public:
     int SetCurSel(int nItem) {
         return static_cast<int>(SendMessage(TCM_SETCURSEL, static_cast<WPARAM>(nItem)));
     }
-    int GetCurFocus() const { return static_cast<int>(SendMessage(TCM_GETCURFOCUS)); }
     // The tab's rectangle in the control's client coordinates; FALSE for no such tab.
     BOOL GetItemRect(int nItem, LPRECT lpRect) const {
         return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem),
                                              reinterpret_cast<LPARAM>(lpRect)));
-    }
-    // bLarger FALSE: from a window rectangle to its display area; TRUE: the reverse.
-    void AdjustRect(BOOL bLarger, LPRECT lpRect) {
-        SendMessage(TCM_ADJUSTRECT, bLarger, reinterpret_cast<LPARAM>(lpRect));
     }
     int GetRowCount() const { return static_cast<int>(SendMessage(TCM_GETROWCOUNT)); }
 };

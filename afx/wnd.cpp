@@ -236,14 +236,8 @@ BOOL CWnd::DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, bool reflec
                 case MapKind::CtlColor:
                     matches = !reflected && IsCtlColorMessage(message);
                     break;
-                case MapKind::ReflectedCommand:
-                    matches = reflected && message == WM_COMMAND && entry.code == HIWORD(wParam);
-                    break;
                 case MapKind::ReflectedNotify:
                     matches = reflected && pNotify != nullptr && entry.code == pNotify->code;
-                    break;
-                case MapKind::ReflectedMessage:
-                    matches = reflected && message == entry.message;
                     break;
             }
             if (!matches) continue;

@@ -44,8 +44,6 @@ public:
     BOOL SubclassWindow(HWND hWnd);
     // SubclassWindow for the control nID of pParent. FALSE when there is no such control.
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
-    // Gives the window its own procedure back and detaches it.
-    HWND UnsubclassWindow() { return Detach(); }
 
     // Creates a window of a registered class (a control, usually) and subclasses it; the object
     // then owns it. Messages sent during creation (WM_CREATE) do not pass through the map.
@@ -64,9 +62,6 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
-    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
-    }
 
     // Text.
 
@@ -78,7 +73,6 @@ public:
     int GetWindowText(char* lpszStringBuf, int nMaxCount) const {
         return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
     }
-    int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     BOOL SetDlgItemText(int nID, const std::string& text) {
         return ::SetDlgItemTextA(m_hWnd, nID, text.c_str());
     }
@@ -115,9 +109,6 @@ public:
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const {
-        return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
-    }
     // The window that had the focus before, or null.
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     static CWnd* GetFocus() { return FromHandle(::GetFocus()); }
@@ -126,10 +117,6 @@ public:
         return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL,
                                                    reinterpret_cast<LPARAM>(hIcon)));
     }
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE) {
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
-    }
-    HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
 
     // Geometry.
 
@@ -141,26 +128,11 @@ public:
     void ClientToScreen(LPRECT lpRect) const {
         ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(lpRect), 2);
     }
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
-        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
-    }
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) {
-        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                   lpRect->bottom - lpRect->top, bRepaint);
-    }
     // pWndInsertAfter null means HWND_TOP; use SWP_NOZORDER to keep the Z order.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
         return ::SetWindowPos(m_hWnd, pWndInsertAfter ? pWndInsertAfter->m_hWnd : HWND_TOP, x, y,
                               cx, cy, nFlags);
     }
-
-    // Drawing.
-
-    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) {
-        ::InvalidateRect(m_hWnd, lpRect, bErase);
-    }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
 
     // Data exchange: runs DoDataExchange in the given direction (TRUE: controls to members).
     // FALSE when a field failed; the exchange stopped there and the focus is on that control.
