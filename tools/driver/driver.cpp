@@ -126,18 +126,9 @@ std::string ControlText(HWND dialog, int id) {
     return control ? WindowText(control) : std::string();
 }
 
-bool IsControlVisible(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    return control && IsWindowVisible(control);
-}
-
 void Click(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-bool IsChecked(HWND dialog, int id) {
-    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 bool Choose(HWND dialog, int id, const std::string& line) {

@@ -30,11 +30,8 @@ bool IsMessageBox(HWND window);
 
 std::string WindowText(HWND window);
 std::string ControlText(HWND dialog, int id);
-bool IsControlVisible(HWND dialog, int id);
 // Presses a button of a dialog or message box without waiting for what the press starts.
 void Click(HWND dialog, int id);
-// Whether checkbox or radio ID of DIALOG is ticked.
-bool IsChecked(HWND dialog, int id);
 // Chooses the line LINE of combo box ID in DIALOG as the keyboard does: the list drops down (its
 // page may fill it then), the arrow keys walk to the line and Enter takes it, so the page hears
 // what a user's choice sends. False when the list has no such line.
