@@ -14,6 +14,18 @@ bool IsRadioButton(HWND hWnd) {
     return (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
 }
 
+// Ticks or clears a radio. One that already shows the state, with the tab stop a radio takes
+// from it (only the ticked radio of a group is a tab stop), is left alone: ticking an automatic
+// radio makes the button clear the rest of its group, which under Wine walks the whole dialog
+// group at about a millisecond a tick, and the result would be the same.
+void SetRadioCheck(HWND hWndRadio, WPARAM check) {
+    const bool tabStop = (::GetWindowLongA(hWndRadio, GWL_STYLE) & WS_TABSTOP) != 0;
+    if (static_cast<WPARAM>(::SendMessageA(hWndRadio, BM_GETCHECK, 0, 0)) == check &&
+        tabStop == (check == BST_CHECKED))
+        return;
+    ::SendMessageA(hWndRadio, BM_SETCHECK, check, 0);
+}
+
 }  // namespace
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
@@ -68,8 +80,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
                     value = position;
                 }
             } else {
-                ::SendMessageA(hWndControl, BM_SETCHECK,
-                               position == value ? BST_CHECKED : BST_UNCHECKED, 0);
+                SetRadioCheck(hWndControl, position == value ? BST_CHECKED : BST_UNCHECKED);
             }
             ++position;
         }
