@@ -93,11 +93,15 @@ int Run(const std::string& commandLine, std::string* out, DWORD timeoutMs) {
     while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got) text.append(chunk, got);
     CloseHandle(readEnd);
     DWORD exit = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    const bool ended = WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    if (ended)
         GetExitCodeProcess(pi.hProcess, &exit);
+    else
+        TerminateProcess(pi.hProcess, exit);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     if (out) *out = text;
+    if (!ended) SetLastError(WAIT_TIMEOUT);
     return static_cast<int>(exit);
 }
 
