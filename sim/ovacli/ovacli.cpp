@@ -162,7 +162,7 @@ int QTV_CLI_enum_card(QtvHandle handle, char* list, DWORD* size, char* error) {
     std::string text = fixed ? *fixed : EnumerateAdapters();
     size_t capacity = *size;
     PutText(list, capacity, text);
-    *size = static_cast<DWORD>(std::strlen(list));
+    *size = static_cast<DWORD>(strnlen(list, capacity));  // a size of 0 leaves nothing to read
     return Finish("enum_card", handle, kOk);
 }
 
@@ -234,8 +234,9 @@ int QTV_CLI_reg_query_value(QtvHandle handle, const char* root, const char* key,
     }
     sim::RegKey k;
     LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE);
-    // read aside first: a failed read leaves the caller's buffer as it was
-    std::vector<BYTE> stored(*size);
+    // read aside first: a failed read leaves the caller's buffer as it was. The aside buffer is
+    // never empty, so a size cell of 0 asks for at most 0 bytes instead of only for the size.
+    std::vector<BYTE> stored(std::max<DWORD>(*size, 1));
     DWORD storedType = 0, storedSize = *size;
     if (rc == ERROR_SUCCESS)
         rc = RegQueryValueExA(k.get(), name, nullptr, &storedType, stored.data(), &storedSize);
@@ -330,7 +331,7 @@ int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD
     if (needsCredentials) *needsCredentials = credentials;
     if (buffer && size) {
         PutText(buffer, *size, text);
-        *size = static_cast<DWORD>(std::strlen(buffer));
+        *size = static_cast<DWORD>(strnlen(buffer, *size));
     }
     if (block) *block = std::make_unique<ProfileBlock>(ProfileBlock{text}).release();
     return Finish("read_profile", handle, kOk);

@@ -80,6 +80,21 @@ TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsAndUnknownHandles) {
     EXPECT_NE(QTV_CLI_reg_create_key(handle + 1, "HKLM", kKey, error), 0);
 }
 
+// A size cell of 0 leaves the library no room: it writes nothing, and reads nothing past the
+// caller's buffer to answer the length.
+TEST_F(ClientLibrary, ASizeCellOf0LeavesTheCallersBufferAlone) {
+    char error[kQtvErrorSize] = {};
+    ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
+    ASSERT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "x", REG_SZ, "value", 6, error), 0);
+    testing_client::SetFixtureText("Cards", "A||Card||0##");
+    char guard[2] = {'g', 'h'};
+    DWORD type = REG_SZ, size = 0;
+    EXPECT_NE(QTV_CLI_reg_query_value(handle, "HKLM", kKey, "x", &type, guard, &size, error), 0);
+    EXPECT_EQ(QTV_CLI_enum_card(handle, guard, &size, error), 0);
+    EXPECT_EQ(size, 0u);
+    EXPECT_EQ(std::string(guard, 2), "gh");
+}
+
 // The library keeps its journal open; emptied meanwhile, as a reset empties it, the journal goes
 // on from its start, with no gap where the earlier lines were.
 TEST_F(ClientLibrary, AJournalEmptiedWhileTheLibraryHoldsItGoesOnFromItsStart) {
