@@ -2,6 +2,7 @@
 
 #include "app/message_text.h"
 #include "store/machine_registry.h"
+#include "store/profile_rules.h"
 #include "store/registry_schema.h"
 #include "store/startup_shortcuts.h"
 #include "ui/captions.h"
@@ -146,7 +147,7 @@ void CPage9Dlg::LoadFromShortcut() {
     if (shortcut.count == StartUpShortcut::kMoreThanOne) ShowErrorText(kMsgSeveralShortcuts);
     const std::string& target = shortcut.target;
     // the short 8.3 target keeps ".wcf" only in the letter case it was made with
-    const bool wireless = target.size() >= 4 && target.compare(target.size() - 4, 4, ".wcf") == 0;
+    const bool wireless = ProfileKindOf(target) == std::string(kProfileKindWireless);
     SelectStartUpProfile(wireless ? m_comboWireless : m_comboWired, target);
     ChooseKind(!wireless);
 }

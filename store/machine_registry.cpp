@@ -18,16 +18,16 @@ QtvHandle ClientHandle() {
 
 bool ReadMachineText(const char* keyPath, const char* valueName, char* destination,
                      size_t destinationSize) {
-    char data[kMachineTextSize] = {};
+    char data[kQtvRegDataSize] = {};
     char error[kQtvErrorSize] = {};
     DWORD type = REG_SZ;
-    DWORD size = kMachineTextSize;
+    DWORD size = kQtvRegDataSize;
     if (QTV_CLI_reg_query_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, &type, data,
                                 &size, error) != 0)
         return false;
     // A stored text longer than the caller's buffer keeps its first size - 1 bytes: the
     // destination never overflows and its terminating zero stays.
-    size_t length = strnlen(data, kMachineTextSize - 1);
+    size_t length = strnlen(data, kQtvRegDataSize - 1);
     if (destinationSize == 0) return true;
     if (length > destinationSize - 1) length = destinationSize - 1;
     std::memcpy(destination, data, length);

@@ -7,8 +7,6 @@
 
 #include <string>
 
-constexpr DWORD kMachineTextSize = 1024;  // the reader's own buffer
-
 // Reads a REG_SZ value into DESTINATION, which the caller has zero-filled and which holds
 // DESTINATION_SIZE bytes (256 or 260 in the program). The text is cut at DESTINATION_SIZE - 1.
 bool ReadMachineText(const char* keyPath, const char* valueName, char* destination,

@@ -15,19 +15,6 @@
 namespace {
 
 // COM for the calling thread while the object lives.
-class ComScope {
-public:
-    ComScope() : m_bInitialized(SUCCEEDED(CoInitialize(nullptr))) {}
-    ~ComScope() {
-        if (m_bInitialized) CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    bool m_bInitialized;
-};
-
 std::wstring Wide(const std::string& text) {
     const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
     if (n <= 0) return std::wstring();

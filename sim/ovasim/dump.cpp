@@ -3,6 +3,7 @@
 #include "sim/ovasim/ovasim.h"
 #include "sim/ovasim/ovasim_text.h"
 #include "sim/store/settings_store.h"
+#include "store/com_ptr.h"
 
 #include <nlohmann/json.hpp>
 #include <shlobj.h>

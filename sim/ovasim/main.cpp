@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         if (args.empty() || args.size() > 2) return Usage("fixture takes NAME [VALUE]");
         return ovasim::SetFixture(args[0], args.size() == 2 ? &args[1] : nullptr);
     }
-    if (verb == "register-editor" || verb == "unregister-editor" || verb == "hold-registration") {
+    if (verb == "register-editor" || verb == "unregister-editor" || verb == ovasim::kHolderVerb) {
         if (!args.empty()) return Usage("the registration verbs take no arguments");
         if (verb == "register-editor") return ovasim::RegisterEditor();
         if (verb == "unregister-editor") return ovasim::UnregisterEditor();

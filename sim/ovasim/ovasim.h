@@ -46,16 +46,4 @@ size_t AnsiLength(const std::wstring& text);
 // The folder ovasim.exe runs from, without a trailing backslash.
 std::string OwnFolder();
 
-// COM for the calling thread, for as long as the object lives.
-class ComScope {
-public:
-    ComScope();
-    ~ComScope();
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    bool m_bInitialized = false;
-};
-
 }  // namespace ovasim

@@ -24,7 +24,6 @@ using shmem::UniqueHandle;
 
 constexpr char kHolderMutex[] = "Local\\OvaSimRegistrationHolder";
 constexpr char kStopEvent[] = "Local\\OvaSimUnregisterEditor";
-constexpr char kHolderVerb[] = "hold-registration";
 
 // How long the verbs wait for the holder to take or drop the registration. A holder needs well
 // under a second; a cold Wine server takes a few.
@@ -65,12 +64,12 @@ public:
     // The same arguments an editor passes: the name, the window cell, five zeros, five pointers
     // to one scratch cell, the status cell.
     bool Invoke(unsigned command, std::uint64_t window = 0) {
-        char name[] = "OvaSettings";
+        std::string name = shmem::kEditorName;
         std::uint64_t windowCell = window;
         std::uint64_t scratch = 0;
         m_status = 0;
-        return m_pObject->Invoke(command, name, &windowCell, nullptr, nullptr, nullptr, nullptr,
-                                 nullptr, &scratch, &scratch, &scratch, &scratch, &scratch,
+        return m_pObject->Invoke(command, name.data(), &windowCell, nullptr, nullptr, nullptr,
+                                 nullptr, nullptr, &scratch, &scratch, &scratch, &scratch, &scratch,
                                  &m_status) != 0;
     }
 

@@ -3,6 +3,9 @@
 
 namespace ovasim {
 
+// The verb of the holder process, which RegisterEditor starts.
+inline constexpr char kHolderVerb[] = "hold-registration";
+
 // `ovasim register-editor`: starts a background holder process that registers an editor under
 // "OvaSettings" and keeps it until `unregister-editor`. Returns the process exit code.
 int RegisterEditor();

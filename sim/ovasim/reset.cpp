@@ -4,6 +4,7 @@
 #include "sim/ovacli/certificates.h"
 #include "sim/ovasim/ovasim.h"
 #include "sim/store/settings_store.h"
+#include "store/com_ptr.h"
 
 #include <shlobj.h>
 

@@ -1,6 +1,9 @@
 // What ovasim asks the shell and the file system: special folders, file listings, shortcuts.
 #include "sim/ovasim/ovasim.h"
 
+#include "store/com_ptr.h"
+#include "store/profile_rules.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -13,29 +16,6 @@ namespace ovasim {
 namespace {
 
 constexpr const char kProfilesSuffix[] = "\\Ovanta\\Profiles";
-
-// Every profile extension of the client; a shortcut to any of them is a profile shortcut.
-constexpr const char* kProfileExtensions[] = {".wcf", ".pcf", ".kpf", ".kcf", ".kif",
-                                              ".hcf", ".hwf", ".smf", ".snf", ".m2f",
-                                              ".m3f", ".mof", ".jnf", ".hjf", ".tef"};
-
-// Owns one COM interface pointer.
-template <class T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (m_p) m_p->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* get() const { return m_p; }
-    T* operator->() const { return m_p; }
-    void** out() { return reinterpret_cast<void**>(&m_p); }
-
-private:
-    T* m_p = nullptr;
-};
 
 }  // namespace
 
@@ -77,14 +57,16 @@ std::vector<std::string> FileNames(const std::string& folder, const char* patter
 }
 
 std::string ShortcutTarget(const std::string& linkPath) {
-    ComRef<IShellLinkA> link;
+    IShellLinkA* rawLink = nullptr;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                link.out())))
+                                reinterpret_cast<void**>(&rawLink))))
         return std::string();
-    ComRef<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.out())) ||
-        FAILED(file->Load(WideFromAnsi(linkPath).c_str(), STGM_READ)))
+    ComPtr<IShellLinkA> link(rawLink);
+    IPersistFile* rawFile = nullptr;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&rawFile))))
         return std::string();
+    ComPtr<IPersistFile> file(rawFile);
+    if (FAILED(file->Load(WideFromAnsi(linkPath).c_str(), STGM_READ))) return std::string();
     char target[MAX_PATH] = {};
     if (FAILED(link->GetPath(target, MAX_PATH - 1, nullptr, SLGP_RAWPATH))) return std::string();
     return target;
@@ -130,14 +112,6 @@ std::string OwnFolder() {
     char* slash = std::strrchr(path, '\\');
     if (slash) *slash = '\0';
     return path;
-}
-
-ComScope::ComScope() {
-    m_bInitialized = SUCCEEDED(CoInitialize(nullptr));
-}
-
-ComScope::~ComScope() {
-    if (m_bInitialized) CoUninitialize();
 }
 
 }  // namespace ovasim
