@@ -39,6 +39,11 @@ std::optional<std::string> ReadText(HKEY key, const char* name) {
     return std::string(data.data());  // stored with or without its zero, both read the same
 }
 
+LONG SetText(HKEY key, const char* name, const std::string& text) {
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                          static_cast<DWORD>(text.size() + 1));
+}
+
 std::optional<std::string> ReadText(HKEY root, const char* key, const char* name) {
     RegKey k;
     if (k.Open(root, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
@@ -60,18 +65,22 @@ std::optional<DWORD> ReadDword(HKEY key, const char* name) {
     return value;
 }
 
-std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name) {
-    RegKey k;
-    if (k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+std::optional<std::vector<BYTE>> ReadBinary(HKEY key, const char* name) {
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(k.get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
         type != REG_BINARY)
         return std::nullopt;
     std::vector<BYTE> data(size);
-    if (RegQueryValueExA(k.get(), name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key, name, nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
         return std::nullopt;
     data.resize(size);
     return data;
+}
+
+std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name) {
+    RegKey k;
+    if (k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE) != ERROR_SUCCESS) return std::nullopt;
+    return ReadBinary(k.get(), name);
 }
 
 namespace {

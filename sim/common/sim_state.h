@@ -51,6 +51,8 @@ private:
     HKEY m_hKey = nullptr;
 };
 
+// A REG_SZ value of the open KEY, written with its terminating zero.
+LONG SetText(HKEY key, const char* name, const std::string& text);
 std::optional<std::string> ReadText(HKEY root, const char* key, const char* name);
 // The same from a key already open.
 std::optional<std::string> ReadText(HKEY key, const char* name);
@@ -58,5 +60,7 @@ std::optional<DWORD> ReadDword(HKEY root, const char* key, const char* name);
 std::optional<DWORD> ReadDword(HKEY key, const char* name);
 // A REG_BINARY value under HKLM, or nothing when it is missing or of another type.
 std::optional<std::vector<BYTE>> ReadBinary(const char* key, const char* name);
+// The same from a key already open.
+std::optional<std::vector<BYTE>> ReadBinary(HKEY key, const char* name);
 
 }  // namespace sim

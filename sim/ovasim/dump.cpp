@@ -54,10 +54,6 @@ std::vector<RegistryKey> EditorValues() {
     };
 }
 
-constexpr const char* kFixtureNames[] = {"Cards",        "EnumCardResult", "InitializeFails",
-                                         "Unloadable",   "NoFactory",      "FailItems",
-                                         "MissingTexts", "FailRegValues",  "FirewallPolicy"};
-
 // A registry value as it is stored: its JSON form by type, and its size in bytes.
 struct StoredValue {
     Json value;
@@ -150,8 +146,9 @@ void Registry(Json* values, Json* sizes) {
 
 Json Fixtures() {
     Json fixtures = Json::object();
-    for (const char* name : kFixtureNames)
-        fixtures[name] = ReadValue(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, name).value;
+    for (const Fixture& fixture : kFixtures)
+        fixtures[fixture.name] =
+            ReadValue(HKEY_LOCAL_MACHINE, sim::kSimulatorKey, fixture.name).value;
     return fixtures;
 }
 

@@ -7,25 +7,6 @@
 namespace ovasim {
 namespace {
 
-enum class FixtureType { Text, Dword, Binary };
-
-struct Fixture {
-    const char* name;
-    FixtureType type;
-};
-
-constexpr Fixture kFixtures[] = {
-    {"Cards", FixtureType::Text},
-    {"EnumCardResult", FixtureType::Dword},
-    {"InitializeFails", FixtureType::Dword},
-    {"Unloadable", FixtureType::Text},
-    {"NoFactory", FixtureType::Text},
-    {"FailItems", FixtureType::Text},
-    {"MissingTexts", FixtureType::Text},
-    {"FailRegValues", FixtureType::Text},
-    {"FirewallPolicy", FixtureType::Binary},
-};
-
 const Fixture* FindFixture(const std::string& name) {
     for (const Fixture& fixture : kFixtures)
         if (_stricmp(fixture.name, name.c_str()) == 0) return &fixture;
@@ -102,9 +83,7 @@ int SetFixture(const std::string& name, const std::string* value) {
     LONG result = ERROR_SUCCESS;
     switch (fixture->type) {
         case FixtureType::Text:
-            result = RegSetValueExA(key.get(), fixture->name, 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(value->c_str()),
-                                    static_cast<DWORD>(value->size() + 1));
+            result = sim::SetText(key.get(), fixture->name, *value);
             break;
         case FixtureType::Dword: {
             auto number = ParseCellValue(*value);

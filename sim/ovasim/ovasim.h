@@ -17,6 +17,25 @@ int AddEntry(const std::string& card, const std::string& profile, const std::str
              const std::string& password);
 int SetFixture(const std::string& name, const std::string* value);
 
+// Every fixture the client reads, with the registry type its value is stored in, in the order
+// the dump shows them.
+enum class FixtureType { Text, Dword, Binary };
+struct Fixture {
+    const char* name;
+    FixtureType type;
+};
+inline constexpr Fixture kFixtures[] = {
+    {"Cards", FixtureType::Text},
+    {"EnumCardResult", FixtureType::Dword},
+    {"InitializeFails", FixtureType::Dword},
+    {"Unloadable", FixtureType::Text},
+    {"NoFactory", FixtureType::Text},
+    {"FailItems", FixtureType::Text},
+    {"MissingTexts", FixtureType::Text},
+    {"FailRegValues", FixtureType::Text},
+    {"FirewallPolicy", FixtureType::Binary},
+};
+
 // Prints "ovasim: " and the message to stderr; returns the failure exit code.
 int Fail(const std::string& message);
 

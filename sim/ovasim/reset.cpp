@@ -282,9 +282,7 @@ std::string DemoCardList() {
 bool SetMachineText(const char* key, const char* name, const std::string& text) {
     sim::RegKey opened;
     return opened.Create(HKEY_LOCAL_MACHINE, key, KEY_SET_VALUE) == ERROR_SUCCESS &&
-           RegSetValueExA(opened.get(), name, 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+           sim::SetText(opened.get(), name, text) == ERROR_SUCCESS;
 }
 
 bool SetMachineDword(const char* key, const char* name, DWORD value) {
@@ -394,8 +392,7 @@ int FillDemo() {
         return Fail(std::string("cannot create HKCU\\") + schema::kUserOvaSettingsKey);
     for (auto [name, value] : {std::pair{schema::kWirelessBase, "Intel(R) Wi-Fi"},
                                std::pair{schema::kWireBase, "Realtek"}})
-        if (RegSetValueExA(user.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                           static_cast<DWORD>(std::strlen(value) + 1)) != ERROR_SUCCESS)
+        if (sim::SetText(user.get(), name, value) != ERROR_SUCCESS)
             return Fail(std::string("cannot write HKCU value ") + name);
 
     const DemoValue store[] = {

@@ -45,23 +45,9 @@ DATA_BLOB EntropyBlob() {
     return DATA_BLOB{sizeof kEntropy, const_cast<BYTE*>(kEntropy)};
 }
 
-LONG SetText(HKEY key, const char* name, const std::string& text) {
-    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.size() + 1));
-}
-
 // A text of the open KEY; a missing one reads as empty.
 std::string TextValue(HKEY key, const char* name) {
     return ReadText(key, name).value_or(std::string());
-}
-
-bool ReadBinary(HKEY key, const char* name, std::vector<BYTE>* data) {
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        type != REG_BINARY)
-        return false;
-    data->assign(size, 0);
-    return RegQueryValueExA(key, name, nullptr, &type, data->data(), &size) == ERROR_SUCCESS;
 }
 
 std::string EntryKeyName(size_t index) {
@@ -90,8 +76,7 @@ void ReadEntry(HKEY entryKey, StoredEntry* entry) {
     entry->card = TextValue(entryKey, kCardValue);
     entry->profile = TextValue(entryKey, kProfileValue);
     entry->id = TextValue(entryKey, kIdValue);
-    entry->passwordBlob.clear();
-    ReadBinary(entryKey, kPasswordValue, &entry->passwordBlob);
+    entry->passwordBlob = ReadBinary(entryKey, kPasswordValue).value_or(std::vector<BYTE>());
 }
 
 bool PendingListExists() {
