@@ -24,6 +24,11 @@ COvaSettingsApp* GetOvaSettingsApp() {
     return static_cast<COvaSettingsApp*>(AfxGetApp());
 }
 
+QtvHandle ClientHandle() {
+    const COvaSettingsApp* app = GetOvaSettingsApp();
+    return app != nullptr ? app->m_hClient : 0;
+}
+
 bool COvaSettingsApp::LoadText(DWORD* number, char* buffer, DWORD* size) {
     return ::LoadText(number, buffer, size);
 }

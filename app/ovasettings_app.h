@@ -22,5 +22,8 @@ public:
 
 // The application object through the framework's current-application pointer.
 COvaSettingsApp* GetOvaSettingsApp();
+// The application's library handle; a process without the application object has none, and the
+// library then refuses the call like any other it cannot answer.
+QtvHandle ClientHandle();
 
 constexpr const char kSingleInstanceMutex[] = "MutexOvaSettings";

@@ -180,11 +180,10 @@ void CAutoStartDlg::ShowError(DWORD number) {
 // Cards come and go while the editor is open: the list shows the cards present when it opens.
 void CAutoStartDlg::OnCardDropDown() {
     m_comboCard.ResetContent();
-    const COvaSettingsApp* app = GetOvaSettingsApp();
     char list[kQtvCardListSize] = {};
     char error[kQtvErrorSize] = {};
     DWORD size = kQtvCardListSize;
-    if (QTV_CLI_enum_card(app ? app->m_hClient : 0, list, &size, error) != 0) {
+    if (QTV_CLI_enum_card(ClientHandle(), list, &size, error) != 0) {
         ShowError(kMsgEnumerationFailed);
         return;
     }
@@ -290,14 +289,13 @@ void CAutoStartDlg::OnProfileChosen() {
 
 // The block the client hands out goes back to it whatever the answer.
 bool CAutoStartDlg::ReadProfile(const std::string& path) {
-    const COvaSettingsApp* app = GetOvaSettingsApp();
     char buffer[kQtvProfileSize] = {};
     char error[kQtvErrorSize] = {};
     DWORD size = kQtvProfileSize;
     DWORD needsCredentials = static_cast<DWORD>(m_nNeedsCredentials);
     void* block = nullptr;
-    const int result = QTV_CLI_read_profile(app ? app->m_hClient : 0, path.c_str(), buffer, &size,
-                                            0, &needsCredentials, &block, error);
+    const int result = QTV_CLI_read_profile(ClientHandle(), path.c_str(), buffer, &size, 0,
+                                            &needsCredentials, &block, error);
     QTV_CLI_free_profile(block);
     m_nNeedsCredentials = static_cast<int>(needsCredentials);
     if (result != 0) {

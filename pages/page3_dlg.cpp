@@ -128,10 +128,7 @@ void CPage3Dlg::KeepChosenCard(const DefaultCard& card) {
 }
 
 int CPage3Dlg::IsNetworkCard(int lists) {
-    // a process without the application object has no handle, and the library refuses none
-    const COvaSettingsApp* app = GetOvaSettingsApp();
-    const CardEnumeration cards =
-        EnumerateCards(app ? app->m_hClient : 0, "CPage3Dlg::IsNetworkCard()");
+    const CardEnumeration cards = EnumerateCards(ClientHandle(), "CPage3Dlg::IsNetworkCard()");
     if (cards.result != 0) {
         ShowErrorText(kMsgEnumerationFailed);
         return 0;

@@ -37,8 +37,7 @@ constexpr std::size_t kOvaGinaNameLength = sizeof schema::kOvaGinaDllName - 1;
 
 // A value that cannot be read keeps what MEMBER held.
 void ReadGinaValue(const char* name, std::string* member) {
-    char value[kGinaValueSize] = {};
-    if (ReadMachineText(schema::kOvaGinaKey, name, value, sizeof value)) *member = value;
+    ReadMachineString(schema::kOvaGinaKey, name, kGinaValueSize, member);
 }
 
 }  // namespace

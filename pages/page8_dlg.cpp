@@ -30,10 +30,7 @@ constexpr int kSwitchControls[] = {IDC_CHECK_SWITCH_NOTICE, IDC_COMBO_SWITCH_WIR
 
 // A stored text of at most 259 characters, as the page's buffer holds it.
 bool ReadServiceText(const char* name, std::string* value) {
-    char text[kValueBufferSize] = {};
-    if (!ReadMachineText(schema::kOvaSvcKey, name, text, sizeof text)) return false;
-    *value = text;
-    return true;
+    return ReadMachineString(schema::kOvaSvcKey, name, kValueBufferSize, value);
 }
 
 bool ReadServiceDword(const char* name, int* value) {

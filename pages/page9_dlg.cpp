@@ -52,10 +52,7 @@ void SelectStartUpProfile(CComboBox& list, const std::string& path) {
 }
 
 bool ReadStartUpText(const char* name, std::string* value) {
-    char text[kValueBufferSize] = {};
-    if (!ReadMachineText(schema::kStartUpKey, name, text, sizeof text)) return false;
-    *value = text;
-    return true;
+    return ReadMachineString(schema::kStartUpKey, name, kValueBufferSize, value);
 }
 
 }  // namespace

@@ -5,17 +5,6 @@
 
 #include <cstring>
 
-namespace {
-
-// The application's library handle; a process without the application object has none, and the
-// library then refuses the read like any other it cannot answer.
-QtvHandle ClientHandle() {
-    const COvaSettingsApp* app = GetOvaSettingsApp();
-    return app != nullptr ? app->m_hClient : 0;
-}
-
-}  // namespace
-
 bool ReadMachineText(const char* keyPath, const char* valueName, char* destination,
                      size_t destinationSize) {
     char data[kQtvRegDataSize] = {};
@@ -31,6 +20,14 @@ bool ReadMachineText(const char* keyPath, const char* valueName, char* destinati
     if (destinationSize == 0) return true;
     if (length > destinationSize - 1) length = destinationSize - 1;
     std::memcpy(destination, data, length);
+    return true;
+}
+
+bool ReadMachineString(const char* keyPath, const char* valueName, size_t bufferSize,
+                       std::string* value) {
+    std::string buffer(bufferSize, '\0');
+    if (!ReadMachineText(keyPath, valueName, buffer.data(), bufferSize)) return false;
+    value->assign(buffer.c_str());
     return true;
 }
 

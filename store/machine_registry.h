@@ -11,6 +11,10 @@
 // DESTINATION_SIZE bytes (256 or 260 in the program). The text is cut at DESTINATION_SIZE - 1.
 bool ReadMachineText(const char* keyPath, const char* valueName, char* destination,
                      size_t destinationSize);
+// The same through a zero-filled buffer of BUFFER_SIZE bytes into *VALUE, which a failed read
+// leaves as it was.
+bool ReadMachineString(const char* keyPath, const char* valueName, size_t bufferSize,
+                       std::string* value);
 
 // Reads a REG_DWORD value straight into *CELL.
 bool ReadMachineDword(const char* keyPath, const char* valueName, DWORD* cell);

@@ -90,13 +90,10 @@ bool FindProfileFiles(const std::string& pattern, ProfileLists* lists) {
 
 bool ListAllProfiles(ProfileLists* lists) {
     bool found = false;
-    const std::string common = GetProfileFolder();
-    for (const char* extension : kProfileExtensions)
-        found = FindProfileFiles(Pattern(common, extension), lists) || found;
-    const std::string user = GetUserProfileFolder();
-    if (!user.empty()) {
+    for (const std::string& folder : {GetProfileFolder(), GetUserProfileFolder()}) {
+        if (folder.empty()) continue;  // the user's folder when the shell cannot name it
         for (const char* extension : kProfileExtensions)
-            found = FindProfileFiles(Pattern(user, extension), lists) || found;
+            found = FindProfileFiles(Pattern(folder, extension), lists) || found;
     }
     return found;
 }
