@@ -49,11 +49,11 @@ void ShowErrorText(HWND owner, DWORD number) {
 }
 
 int ShowTextBox(HWND owner, DWORD number, const char* englishTitle, const char* koreanTitleUtf8,
-                UINT type) {
+                UINT type, const std::string& subject) {
     char text[kTextBufferSize] = {};
     DWORD size = kTextBufferSize;
     DWORD cell = number;
     if (!LoadText(&cell, text, &size) || text[0] == '\0') return 0;
     std::string title = cell != 0 ? englishTitle : Utf8ToCodePage(koreanTitleUtf8);
-    return ShowMessageBox(owner, text, title, type);
+    return ShowMessageBox(owner, subject + text, title, type);
 }

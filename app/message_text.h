@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Message numbers of the application core.
 enum MessageNumber : DWORD {
     kMsgWinsockFailed = 8023,   // Winsock cannot be started
@@ -30,8 +32,9 @@ void ShowErrorText(DWORD number);
 // The same box owned by OWNER, for a dialog that keeps its errors in front of itself.
 void ShowErrorText(HWND owner, DWORD number);
 
-// The pattern of the information and question boxes: text NUMBER, owned by OWNER, titled by the
-// language with one of the caller's fixed titles (the Korean one in UTF-8). Returns the box's
-// answer, or 0 when no text could be fetched and so no box was shown.
+// The pattern of the information and question boxes: text NUMBER, after SUBJECT when one is given
+// (a card or file name the text goes on about), owned by OWNER, titled by the language with one
+// of the caller's fixed titles (the Korean one in UTF-8). Returns the box's answer, or 0 when no
+// text could be fetched and so no box was shown.
 int ShowTextBox(HWND owner, DWORD number, const char* englishTitle, const char* koreanTitleUtf8,
-                UINT type);
+                UINT type, const std::string& subject = std::string());

@@ -4,6 +4,7 @@
 #include "app/message_text.h"
 #include "app/ovasettings_app.h"
 #include "client/ovacli.h"
+#include "store/card_enumeration.h"
 #include "store/card_list_text.h"
 #include "store/profile_catalogue.h"
 #include "ui/captions.h"
@@ -180,16 +181,12 @@ void CAutoStartDlg::ShowError(DWORD number) {
 // Cards come and go while the editor is open: the list shows the cards present when it opens.
 void CAutoStartDlg::OnCardDropDown() {
     m_comboCard.ResetContent();
-    char list[kQtvCardListSize] = {};
-    char error[kQtvErrorSize] = {};
-    DWORD size = kQtvCardListSize;
-    if (QTV_CLI_enum_card(ClientHandle(), list, &size, error) != 0) {
+    const CardEnumeration cards = EnumerateCards(ClientHandle(), nullptr);  // nothing logged here
+    if (cards.result != 0) {
         ShowError(kMsgEnumerationFailed);
         return;
     }
-    // the answer is read to its zero, and never past the buffer's last byte
-    const std::string text(list, strnlen(list, sizeof list - 1));
-    for (const RawCardEntry& card : SplitCardListByCharacter(text)) {
+    for (const RawCardEntry& card : SplitCardListByCharacter(cards.text)) {
         const char* prefix = card.flag == "1"   ? kWirelessPrefix
                              : card.flag == "0" ? kWiredPrefix
                                                 : kUnknownPrefix;

@@ -72,19 +72,6 @@ std::unique_ptr<CPage1Dlg::StartEntry> NewEntry() {
     return std::make_unique<CPage1Dlg::StartEntry>();  // value-initialised: all zero
 }
 
-// The question boxes of the page name what they ask about in front of the text: SUBJECT followed
-// directly by text NUMBER. The answer, or 0 when the text is missing or empty and nobody was asked.
-int AskAbout(HWND owner, const std::string& subject, DWORD number, const char* englishTitle,
-             const char* koreanTitleUtf8) {
-    char text[kTextBufferSize] = {};
-    DWORD size = kTextBufferSize;
-    DWORD language = number;
-    if (!LoadText(&language, text, &size) || text[0] == '\0') return 0;
-    return ShowMessageBox(owner, subject + text,
-                          language != 0 ? englishTitle : Utf8ToCodePage(koreanTitleUtf8),
-                          kQuestionBoxType);
-}
-
 }  // namespace
 
 CPage1Dlg::CPage1Dlg()
@@ -306,8 +293,8 @@ void CPage1Dlg::AddOrReplace(const EntryFields& fields) {
         if (AppendEntry(std::move(entry)) < 0) ShowErrorText(kMsgNewEntryNotShown);
         return;
     }
-    if (AskAbout(m_hWnd, existing->card, kMsgSameCard, "Information - (9094)", "알림 - (9094)") ==
-        IDYES)
+    if (ShowTextBox(m_hWnd, kMsgSameCard, "Information - (9094)", "알림 - (9094)", kQuestionBoxType,
+                    existing->card) == IDYES)
         return;
     *existing = candidate;  // the row keeps its icon
     m_list.RedrawItems(0, m_list.GetItemCount() - 1);
@@ -317,8 +304,9 @@ void CPage1Dlg::OnRemove() {
     if (!m_pSelected) return;
     const int item = SelectedItemOf(m_pSelected);
     if (item >= 0) {
-        const int answer = AskAbout(m_hWnd, StoredProfileName(m_pSelected->profile),
-                                    kMsgRemoveEntry, "Information - (234)", "알림 - (234)");
+        const int answer =
+            ShowTextBox(m_hWnd, kMsgRemoveEntry, "Information - (234)", "알림 - (234)",
+                        kQuestionBoxType, StoredProfileName(m_pSelected->profile));
         if (answer == 0 || answer == IDYES) RemoveEntry(item);
     }
     m_pSelected = nullptr;

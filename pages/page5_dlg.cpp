@@ -236,13 +236,9 @@ void CPage5Dlg::OnImport() {
 
 // Without a question to ask, the certificate is replaced.
 bool CPage5Dlg::AskReplace(const std::string& fileName) {
-    char text[kTextBufferSize] = {};
-    DWORD size = kTextBufferSize;
-    DWORD language = kMsgReplaceCert;
-    if (!LoadText(&language, text, &size) || text[0] == '\0') return true;
-    const std::string title = language != 0 ? kReplaceTitle : Utf8ToCodePage(kReplaceTitleKorean);
-    return ShowMessageBox(m_hWnd, fileName + TextOf(text, sizeof text), title, kQuestionBoxType) ==
-           IDYES;
+    const int answer = ShowTextBox(m_hWnd, kMsgReplaceCert, kReplaceTitle, kReplaceTitleKorean,
+                                   kQuestionBoxType, fileName);
+    return answer == 0 || answer == IDYES;
 }
 
 void CPage5Dlg::OnDestroy() {

@@ -12,6 +12,7 @@ CardEnumeration EnumerateCards(QtvHandle handle, const char* caller) {
     answer.size = kQtvCardListSize;
     answer.result = QTV_CLI_enum_card(handle, list, &answer.size, error);
     if (answer.result != 0) {
+        if (caller == nullptr) return answer;
         char line[260] = {};
         std::snprintf(line, sizeof line,
                       "%s : QTV_CLI_enum_card() is failed. nResult = %d, error = %.*s", caller,

@@ -13,5 +13,6 @@ struct CardEnumeration {
 };
 
 // Enumerates the cards through HANDLE. A failure is logged as "CALLER : QTV_CLI_enum_card() is
-// failed. nResult = %d, error = %s", cut at 259 characters; showing a message is the caller's.
+// failed. nResult = %d, error = %s", cut at 259 characters, unless CALLER is null (a reader that
+// logs nothing); showing a message is the caller's.
 CardEnumeration EnumerateCards(QtvHandle handle, const char* caller);
