@@ -144,25 +144,22 @@ bool SettingsApplier::ApplySettings() {
 bool SettingsApplier::WriteStartList() {
     using namespace schema;
     std::string profiles;
-    for (const CPage1Dlg::StartEntry* record : m_dialog.m_page1.StartEntries()) {
+    for (const CPage1Dlg::StartEntry* entry : m_dialog.m_page1.StartEntries()) {
         const struct {
-            std::string card, profile, password, id;
-        } entry{record->card, record->profile, record->password, record->id};
-        const struct {
-            const std::string& second;
+            const char* second;
             DWORD tooLong;
             StoreItem item;
-        } records[] = {{entry.profile, kMsgProfileRecordTooLong, kItemEntryProfileRecord},
-                       {entry.password, kMsgPasswordRecordTooLong, kItemEntryPasswordRecord},
-                       {entry.id, kMsgIdRecordTooLong, kItemEntryIdRecord}};
+        } records[] = {{entry->profile, kMsgProfileRecordTooLong, kItemEntryProfileRecord},
+                       {entry->password, kMsgPasswordRecordTooLong, kItemEntryPasswordRecord},
+                       {entry->id, kMsgIdRecordTooLong, kItemEntryIdRecord}};
         for (const auto& record : records) {
-            const auto text = settings::StartEntryRecord(entry.card, record.second);
+            const auto text = settings::StartEntryRecord(entry->card, record.second);
             if (!text) return Fail(record.tooLong);
             if (!Request(record.item, 0, *text, OnFailure::kFail, kStartListTextSize,
                          kStartListTextSize))
                 return false;
         }
-        profiles += entry.profile + kListSeparator;
+        profiles += std::string(entry->profile) + kListSeparator;
     }
     // the list is written also when it is empty; its buffer cuts it at its last byte
     return Request(kItemCommitStartList, 0, profiles, OnFailure::kFail, kStartListTextSize,
@@ -254,7 +251,7 @@ bool SettingsApplier::ApplyWindowsLogon() {
         return false;
     }
     NicEntry chosen;
-    if (!page.m_pNicsInfo || !page.m_pNicsInfo->GetNicAt(cardIndex, &chosen)) chosen = NicEntry();
+    if (page.m_pNicsInfo) page.m_pNicsInfo->GetNicAt(cardIndex, &chosen);  // none: left empty
     page.m_strNdisName = chosen.NdisName;
     page.m_strNicType = chosen.NicType;
     if (profile.empty()) {
