@@ -140,13 +140,17 @@ bool FixtureListNames(const char* fixture, const std::string& name) {
     return list && ListContains(*list, name);
 }
 
-std::string ModuleFolder() {
+HMODULE ThisModule() {
     HMODULE self = nullptr;
     GetModuleHandleExA(
         GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCSTR>(&ModuleFolder), &self);
+        reinterpret_cast<LPCSTR>(&ThisModule), &self);
+    return self;
+}
+
+std::string ModuleFolder() {
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(self, path, MAX_PATH - 1);
+    GetModuleFileNameA(ThisModule(), path, MAX_PATH - 1);
     std::string folder(path);
     size_t slash = folder.find_last_of('\\');
     return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);

@@ -22,7 +22,8 @@ std::optional<DWORD> FixtureDword(const char* name);
 std::optional<std::string> FixtureText(const char* name);
 bool FixtureListNames(const char* fixture, const std::string& name);  // ";"-list, case ignored
 
-// The folder of the module that holds this code (no trailing backslash).
+// The module (library or program) that holds this code, and its folder (no trailing backslash).
+HMODULE ThisModule();
 std::string ModuleFolder();
 
 // The journal of the client library's calls, beside ovacli.dll.

@@ -62,7 +62,4 @@ std::wstring WideFromAnsi(const std::string& text);
 // The length of TEXT in bytes of the ANSI code page, zeros included.
 size_t AnsiLength(const std::wstring& text);
 
-// The folder ovasim.exe runs from, without a trailing backslash.
-std::string OwnFolder();
-
 }  // namespace ovasim

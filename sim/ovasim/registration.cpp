@@ -8,6 +8,7 @@
 #include "sim/ovasim/registration.h"
 
 #include "client/module_interface.h"
+#include "sim/common/sim_state.h"
 #include "sim/shmem/shared_registration.h"
 #include "sim/shmem/unique_handle.h"
 
@@ -41,11 +42,7 @@ std::string OwnPath() {
 class ShMem {
 public:
     ShMem() {
-        std::string path = OwnPath();
-        size_t slash = path.find_last_of('\\');
-        path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
-               "OvaShMem.dll";
-        m_hModule = LoadLibraryA(path.c_str());
+        m_hModule = LoadLibraryA((sim::ModuleFolder() + "\\OvaShMem.dll").c_str());
         if (!m_hModule) return;
         auto factory = reinterpret_cast<ModuleFactory>(
             reinterpret_cast<void*>(GetProcAddress(m_hModule, MAKEINTRESOURCEA(1))));

@@ -165,7 +165,7 @@ int InstallFiles() {
     RemoveTree(install, sim::kJournalName);
     if (!MakeFolder(install + "\\Cert")) return Fail("cannot create " + install + "\\Cert");
 
-    const std::string own = OwnFolder();
+    const std::string own = sim::ModuleFolder();
     for (const char* name : kInstalledFiles) {
         std::string from = own + "\\" + name;
         if (!Exists(from)) continue;  // not built: the installation goes without it
@@ -406,7 +406,7 @@ int FillDemo() {
     if (int failed = WriteStoreValues(store)) return failed;
 
     // the root certificates made at build time, each under its OpenSSL name
-    const std::string made = OwnFolder() + "\\certs";
+    const std::string made = sim::ModuleFolder() + "\\certs";
     for (const std::string& pem : FileNames(made, "*.pem")) {
         auto certificate = ReadCertificateFile((made + "\\" + pem).c_str());
         auto name = certificate ? CertificateFileName(*certificate) : std::nullopt;

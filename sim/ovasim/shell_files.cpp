@@ -106,12 +106,4 @@ size_t AnsiLength(const std::wstring& text) {
         CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr));
 }
 
-std::string OwnFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
-    char* slash = std::strrchr(path, '\\');
-    if (slash) *slash = '\0';
-    return path;
-}
-
 }  // namespace ovasim

@@ -18,18 +18,10 @@ namespace {
 constexpr unsigned kInterfaceText = 1;
 constexpr unsigned kMessageText = 2;
 
-HMODULE ThisModule() {
-    HMODULE self = nullptr;
-    GetModuleHandleExA(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCSTR>(&ThisModule), &self);
-    return self;
-}
-
 // The string tables hold sixteen counted UTF-16 strings per block; an empty one is absent.
 std::optional<std::wstring> FindText(unsigned number, WORD language) {
     if (number > 0xFFFF) return std::nullopt;
-    HMODULE module = ThisModule();
+    HMODULE module = sim::ThisModule();
     HRSRC block = FindResourceExW(module, MAKEINTRESOURCEW(6),  // RT_STRING
                                   MAKEINTRESOURCEW(number / 16 + 1), language);
     if (!block) return std::nullopt;
