@@ -1,6 +1,7 @@
 #include "sim/common/fixture_text.h"
 
 #include <cctype>
+#include <cstring>
 #include <cstdlib>
 
 namespace sim {
@@ -54,6 +55,33 @@ std::optional<unsigned> StatusForItem(const std::string& pairs, unsigned item) {
         return status.has_value();
     });
     return status;
+}
+
+ProfileFacts ReadProfileFacts(std::string_view text) {
+    ProfileFacts facts;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (start == 0) facts.readable = line == "[Profile]";
+        if (line == "Credentials=1") facts.credentials = true;
+        start = end + 1;
+    }
+    return facts;
+}
+
+std::size_t CopyCut(std::string_view text, char* buffer, std::size_t size) {
+    if (size == 0) return 0;
+    std::size_t length = text.size() < size - 1 ? text.size() : size - 1;
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return length;
+}
+
+std::string_view TextInBuffer(const char* buffer, std::size_t size) {
+    const void* zero = std::memchr(buffer, '\0', size);
+    return std::string_view(buffer, zero ? static_cast<const char*>(zero) - buffer : size);
 }
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 
 #include "afx/system_library.h"
 #include "app/file_content.h"
+#include "sim/common/fixture_text.h"
 #include "sim/common/sim_state.h"
 #include "sim/ovacli/certificates.h"
 #include "sim/ovacli/handles.h"
@@ -32,10 +33,7 @@ enum Result : int {
 
 // Copies TEXT into a caller's zero-filled buffer of SIZE bytes, cut at SIZE - 1.
 void PutText(char* buffer, size_t size, const std::string& text) {
-    if (!buffer || size == 0) return;
-    size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
+    if (buffer) sim::CopyCut(text, buffer, size);
 }
 
 void PutError(char* error, const std::string& text) {
@@ -310,25 +308,13 @@ int QTV_CLI_read_profile(QtvHandle handle, const char* path, char* buffer, DWORD
         return Finish("read_profile", handle, kBadHandle);
     }
     std::optional<std::string> content = path ? ReadFileContent(path) : std::nullopt;
-    std::string text = content.value_or(std::string());
-    // the lines, each without its line end
-    std::vector<std::string> lines;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    if (!content || lines.empty() || lines.front() != "[Profile]") {
+    const std::string text = content.value_or(std::string());
+    const sim::ProfileFacts facts = sim::ReadProfileFacts(text);
+    if (!content || !facts.readable) {
         PutError(error, "The profile file cannot be read.");
         return Finish("read_profile", handle, kFailed);
     }
-    DWORD credentials = 0;
-    for (size_t i = 1; i < lines.size(); ++i)
-        if (lines[i] == "Credentials=1") credentials = 1;
-    if (needsCredentials) *needsCredentials = credentials;
+    if (needsCredentials) *needsCredentials = facts.credentials ? 1 : 0;
     if (buffer && size) {
         PutText(buffer, *size, text);
         *size = static_cast<DWORD>(strnlen(buffer, *size));

@@ -1,4 +1,6 @@
 // `ovasim dump`: the whole client state as JSON, in a stable order (schema in sim/README.md).
+#include "app/file_content.h"
+#include "sim/common/fixture_text.h"
 #include "sim/common/sim_state.h"
 #include "sim/ovasim/ovasim.h"
 #include "sim/ovasim/ovasim_text.h"
@@ -171,16 +173,11 @@ Json NameList(const std::vector<std::string>& names) {
 Json Profiles(const std::string& folder) {
     Json profiles = Json::array();
     for (const std::string& name : FileNames(folder, "*")) {
-        std::ifstream file(folder + "\\" + name, std::ios::binary);
-        std::string line;
-        bool readable = false, credentials = false;
-        for (bool first = true; std::getline(file, line); first = false) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (first) readable = line == "[Profile]";
-            if (line == "Credentials=1") credentials = true;
-        }
-        profiles.push_back(
-            {{"name", Utf8FromAnsi(name)}, {"credentials", credentials}, {"readable", readable}});
+        const sim::ProfileFacts facts =
+            sim::ReadProfileFacts(ReadFileContent(folder + "\\" + name).value_or(std::string()));
+        profiles.push_back({{"name", Utf8FromAnsi(name)},
+                            {"credentials", facts.credentials},
+                            {"readable", facts.readable}});
     }
     return profiles;
 }

@@ -1,7 +1,5 @@
 #include "sim/store/start_list_text.h"
 
-#include <cstring>
-
 namespace sim {
 namespace {
 
@@ -51,19 +49,6 @@ CardNameList JoinCardNames(const std::vector<std::string>& cards, std::size_t ma
         ++list.count;
     }
     return list;
-}
-
-std::size_t CopyCut(std::string_view text, char* buffer, std::size_t size) {
-    if (size == 0) return 0;
-    std::size_t length = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-    return length;
-}
-
-std::string_view TextInBuffer(const char* buffer, std::size_t size) {
-    const void* zero = std::memchr(buffer, '\0', size);
-    return std::string_view(buffer, zero ? static_cast<const char*>(zero) - buffer : size);
 }
 
 }  // namespace sim

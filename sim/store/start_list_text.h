@@ -33,11 +33,4 @@ struct CardNameList {
 };
 CardNameList JoinCardNames(const std::vector<std::string>& cards, std::size_t maxLength);
 
-// Copies TEXT into a buffer of SIZE bytes: at most SIZE - 1 characters and a terminating zero.
-// Returns the number of characters copied. A SIZE of 0 copies nothing.
-std::size_t CopyCut(std::string_view text, char* buffer, std::size_t size);
-
-// A text written into a buffer of SIZE bytes: up to its zero, or all SIZE bytes when it has none.
-std::string_view TextInBuffer(const char* buffer, std::size_t size);
-
 }  // namespace sim

@@ -1,5 +1,6 @@
 // Any text a start-list record item may carry either parses into a non-empty card and a value
 // that reassemble to the record, or is refused; joining and cutting never leave their buffers.
+#include "sim/common/fixture_text.h"
 #include "sim/store/start_list_text.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The simulated client's text forms: fixture values as its modules read them, and ovasim's call
-// journal lines, binary fixtures in hex and command-line integers.
+// journal lines, binary fixtures in hex, command-line integers and texts cut to a buffer.
 #include "sim/common/fixture_text.h"
 #include "sim/ovasim/ovasim_text.h"
 
@@ -72,6 +72,15 @@ TEST(CellValue, ThirtyTwoBitsDecimalNegativeOrHexadecimal) {
     EXPECT_EQ(ovasim::ParseItemNumber("813"), 813u);
     for (const char* text : {"-41", "0x29", "100000"})
         EXPECT_FALSE(ovasim::ParseItemNumber(text)) << text;
+}
+
+TEST(CopyCut, KeepsAtMostTheSizeMinusOneAndAZero) {
+    char buffer[8] = "#######";
+    EXPECT_EQ(sim::CopyCut("C:\\Program Files", buffer, 8), 7u);
+    EXPECT_STREQ(buffer, "C:\\Prog");
+    EXPECT_EQ(sim::CopyCut("abc", buffer, 1), 0u);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[1], ':');
 }
 
 }  // namespace

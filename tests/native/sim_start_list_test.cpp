@@ -62,13 +62,4 @@ TEST(CardNameList, OnlyWholeNamesThatFitAreTaken) {
     EXPECT_EQ(sim::JoinCardNames(cards, 3).count, 0u);
 }
 
-TEST(CopyCut, KeepsAtMostTheSizeMinusOneAndAZero) {
-    char buffer[8] = "#######";
-    EXPECT_EQ(sim::CopyCut("C:\\Program Files", buffer, 8), 7u);
-    EXPECT_STREQ(buffer, "C:\\Prog");
-    EXPECT_EQ(sim::CopyCut("abc", buffer, 1), 0u);
-    EXPECT_EQ(buffer[0], '\0');
-    EXPECT_EQ(buffer[1], ':');
-}
-
 }  // namespace
