@@ -1,6 +1,7 @@
 #include "pages/page1_dlg.h"
 
 #include "app/ansi_text.h"
+#include "app/fixed_text.h"
 #include "app/message_box.h"
 #include "app/message_text.h"
 #include "client/loaded_module.h"
@@ -48,24 +49,13 @@ constexpr int kEditingControls[] = {IDC_CHECK_AUTO_START, IDC_LIST_START_ENTRIES
 constexpr int kListControls[] = {IDC_LIST_START_ENTRIES, IDC_BUTTON_ADD_ENTRY};
 constexpr int kEntryButtons[] = {IDC_BUTTON_REMOVE_ENTRY, IDC_BUTTON_MODIFY_ENTRY};
 
-// Copies TEXT into the SIZE bytes of FIELD, cut to SIZE - 1 bytes and ended by a zero.
-void CopyText(char* field, std::size_t size, const char* text) {
-    const std::size_t length = strnlen(text, size - 1);
-    std::memcpy(field, text, length);
-    field[length] = '\0';
-}
-template <std::size_t N>
-void CopyField(char (&field)[N], const char* text) {
-    CopyText(field, N, text);
-}
-
 void FillEntry(CPage1Dlg::StartEntry& entry, const std::string& card, const std::string& profile,
                const std::string& id, const std::string& password) {
     std::memset(&entry, 0, sizeof entry);
-    CopyField(entry.card, card.c_str());
-    CopyField(entry.profile, profile.c_str());
-    CopyField(entry.id, id.c_str());
-    CopyField(entry.password, password.c_str());
+    CopyCut(entry.card, card);
+    CopyCut(entry.profile, profile);
+    CopyCut(entry.id, id);
+    CopyCut(entry.password, password);
 }
 
 std::unique_ptr<CPage1Dlg::StartEntry> NewEntry() {
@@ -139,7 +129,7 @@ void CPage1Dlg::LoadStartList() {
             return;
         }
         std::unique_ptr<StartEntry> entry = NewEntry();
-        CopyField(entry->card, names[i].c_str());
+        CopyCut(entry->card, names[i]);
         if (!ReadStoredEntry(*entry)) continue;
         if (AppendEntry(std::move(entry)) < 0 && i == 0) ShowErrorText(kMsgFirstEntryNotShown);
     }
@@ -170,14 +160,14 @@ bool CPage1Dlg::ReadStoredEntry(StartEntry& entry) {
             if (failure) break;
             // the card name goes in as the key, and the answer comes back in its place
             char buffer[schema::kStoreTextSize] = {};
-            CopyField(buffer, entry.card);
+            CopyCut(buffer, entry.card);
             DWORD size = schema::kStoreTextSize;
             DWORD value = 0;
             DWORD status = 0;
             if (!store.object()->Invoke(read.item, &value, buffer, &size, &status)) {
                 failure = status;
             } else {
-                CopyText(read.field, read.size, buffer);
+                CopyCut(read.field, read.size, buffer, sizeof buffer);
                 if (read.item == schema::kItemEntryProfile && buffer[0] == '\0') return false;
             }
         }
@@ -265,7 +255,7 @@ void CPage1Dlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT*) {
     if (!(item.mask & LVIF_TEXT) || item.iSubItem != 0) return;
     const StartEntry* entry = EntryAt(item.iItem);
     if (!entry) return;
-    CopyField(m_szItemText, StoredProfileName(entry->profile).c_str());
+    CopyCut(m_szItemText, StoredProfileName(entry->profile));
     item.pszText = m_szItemText;
 }
 

@@ -2,6 +2,7 @@
 
 #include "afx/file_find.h"
 #include "app/ansi_text.h"
+#include "app/fixed_text.h"
 #include "app/message_box.h"
 #include "app/message_text.h"
 #include "store/profile_catalogue.h"
@@ -34,23 +35,6 @@ constexpr size_t kShownTextLength = 256;
 
 // What a locked page keeps the user from changing; importing stays open.
 constexpr int kEditingControls[] = {IDC_LIST_CERTIFICATES, IDC_STATIC_TRUSTED_ROOTS};
-
-// The text in FROM (SIZE bytes, its zero perhaps missing) into TO, cut to fit with its zero.
-template <size_t N>
-void CopyCut(char (&to)[N], const char* from, size_t size) {
-    const size_t length = strnlen(from, std::min(size, N - 1));
-    std::memcpy(to, from, length);
-    to[length] = '\0';
-}
-
-template <size_t N>
-void CopyCut(char (&to)[N], const std::string& from) {
-    CopyCut(to, from.c_str(), from.size() + 1);
-}
-
-std::string TextOf(const char* buffer, size_t size) {
-    return std::string(buffer, strnlen(buffer, size - 1));
-}
 
 // The columns share the list's width, two thirds to the first.
 int FirstColumnWidth(int listWidth) {
@@ -182,9 +166,7 @@ void CPage5Dlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT*) {
     if (cert == nullptr || item.iSubItem < 0 || item.iSubItem > 1) return;
     const char* text = cert->text[item.iSubItem + 1];
     const size_t room = std::min(kShownTextLength + 1, static_cast<size_t>(item.cchTextMax));
-    const size_t length = strnlen(text, room - 1);
-    std::memcpy(item.pszText, text, length);
-    item.pszText[length] = '\0';
+    CopyCut(item.pszText, room, text, room);
 }
 
 // The system's viewer opens a copy named after the file ("N.0.cer"), since it knows certificates

@@ -1,6 +1,7 @@
 #include "store/card_enumeration.h"
 
 #include "app/diagnostic_log.h"
+#include "app/fixed_text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,6 @@ CardEnumeration EnumerateCards(QtvHandle handle, const char* caller) {
         WriteLog(line);
         return answer;
     }
-    answer.text.assign(list, strnlen(list, sizeof list - 1));
+    answer.text = TextOf(list, sizeof list);
     return answer;
 }

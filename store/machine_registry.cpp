@@ -1,5 +1,6 @@
 #include "store/machine_registry.h"
 
+#include "app/fixed_text.h"
 #include "app/ovasettings_app.h"
 #include "client/ovacli.h"
 
@@ -43,7 +44,7 @@ namespace {
 
 // Every call gets a zero-filled error buffer of its own; the text goes to the caller on failure.
 bool Done(int result, const char (&text)[kQtvErrorSize], std::string* error) {
-    if (result != 0 && error) *error = std::string(text, strnlen(text, kQtvErrorSize - 1));
+    if (result != 0 && error) *error = TextOf(text, sizeof text);
     return result == 0;
 }
 

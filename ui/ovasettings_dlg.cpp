@@ -1,6 +1,7 @@
 #include "ui/ovasettings_dlg.h"
 
 #include "app/file_content.h"
+#include "app/fixed_text.h"
 #include "app/message_text.h"
 #include "app/timeline.h"
 #include "client/loaded_module.h"
@@ -58,7 +59,7 @@ StoreAnswer Request(ModuleInterface* store, unsigned item, DWORD bufferSize, DWO
     DWORD size = bufferSize;
     answer.ok = store->Invoke(item, &answer.value, buffer.data(), &size, status) != 0;
     // the answer ends at its zero, and never past the last byte of the buffer
-    answer.text.assign(buffer.c_str(), strnlen(buffer.data(), bufferSize - 1));
+    answer.text = TextOf(buffer.data(), bufferSize);
     return answer;
 }
 
