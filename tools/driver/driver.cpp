@@ -87,13 +87,24 @@ int Run(const std::string& commandLine, std::string* out, DWORD timeoutMs) {
         CloseHandle(readEnd);
         return -1;
     }
+    // The output is read only as far as it has come, so that a program that hangs with its output
+    // open is still given up on in time; the pipe breaks once every writer has closed it.
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     std::string text;
     char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got) text.append(chunk, got);
+    for (DWORD waiting = 0; GetTickCount64() < deadline;) {
+        if (!PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr)) break;
+        DWORD got = 0;
+        if (waiting == 0)
+            WaitForSingleObject(pi.hProcess, 10);
+        else if (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr))
+            text.append(chunk, got);
+    }
     CloseHandle(readEnd);
+    const ULONGLONG now = GetTickCount64();
+    const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
     DWORD exit = static_cast<DWORD>(-1);
-    const bool ended = WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    const bool ended = WaitForSingleObject(pi.hProcess, left) == WAIT_OBJECT_0;
     if (ended)
         GetExitCodeProcess(pi.hProcess, &exit);
     else

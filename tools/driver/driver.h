@@ -20,8 +20,8 @@ void CloseProcess(Process& process);
 // Waits for the process to end; true with its exit code when it did within TIMEOUT_MS.
 bool WaitForExit(const Process& process, DWORD timeoutMs, DWORD* exitCode = nullptr);
 // Runs COMMAND_LINE to its end and returns its exit code, its standard output in *OUT. -1 when
-// it could not be started (the last error says why) or did not end within TIMEOUT_MS of closing
-// its output (the last error is WAIT_TIMEOUT, and the process is ended).
+// it could not be started (the last error says why) or did not end within TIMEOUT_MS (the last
+// error is WAIT_TIMEOUT, and the process is ended).
 int Run(const std::string& commandLine, std::string* out = nullptr, DWORD timeoutMs = 60000);
 
 // The first visible dialog window (class #32770) of process PID that satisfies the test, polled
