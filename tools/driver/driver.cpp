@@ -88,23 +88,28 @@ int Run(const std::string& commandLine, std::string* out, DWORD timeoutMs) {
         return -1;
     }
     // The output is read only as far as it has come, so that a program that hangs with its output
-    // open is still given up on in time; the pipe breaks once every writer has closed it.
+    // open is still given up on in time. Reading stops when the pipe breaks (every writer closed
+    // it), or when nothing more has come once the program has ended (a writer it left behind
+    // keeps the pipe whole).
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     std::string text;
     char chunk[4096];
+    bool ended = false;
     for (DWORD waiting = 0; GetTickCount64() < deadline;) {
         if (!PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr)) break;
         DWORD got = 0;
-        if (waiting == 0)
-            WaitForSingleObject(pi.hProcess, 10);
-        else if (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr))
-            text.append(chunk, got);
+        if (waiting > 0) {
+            if (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr)) text.append(chunk, got);
+            continue;
+        }
+        if (ended) break;
+        ended = WaitForSingleObject(pi.hProcess, 10) == WAIT_OBJECT_0;
     }
     CloseHandle(readEnd);
     const ULONGLONG now = GetTickCount64();
     const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
     DWORD exit = static_cast<DWORD>(-1);
-    const bool ended = WaitForSingleObject(pi.hProcess, left) == WAIT_OBJECT_0;
+    ended = ended || WaitForSingleObject(pi.hProcess, left) == WAIT_OBJECT_0;
     if (ended)
         GetExitCodeProcess(pi.hProcess, &exit);
     else
