@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace sim {
 namespace {
@@ -71,9 +72,10 @@ unsigned EntryKeyNames(HKEY list, std::vector<std::string>* names) {
     return 0;
 }
 
-// The entry under the open ENTRY_KEY; a value it lacks reads as empty.
-void ReadEntry(HKEY entryKey, StoredEntry* entry) {
-    entry->card = TextValue(entryKey, kCardValue);
+// The entry under the open ENTRY_KEY, whose card the caller has read already; a value it lacks
+// reads as empty.
+void ReadEntry(HKEY entryKey, std::string card, StoredEntry* entry) {
+    entry->card = std::move(card);
     entry->profile = TextValue(entryKey, kProfileValue);
     entry->id = TextValue(entryKey, kIdValue);
     entry->passwordBlob = ReadBinary(entryKey, kPasswordValue).value_or(std::vector<BYTE>());
@@ -172,7 +174,7 @@ unsigned LoadStartList(const char* keyPath, std::vector<StoredEntry>* entries, b
         if (entryKey.Open(list.get(), name.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
             return kStatusStoreRead;
         StoredEntry entry;
-        ReadEntry(entryKey.get(), &entry);
+        ReadEntry(entryKey.get(), TextValue(entryKey.get(), kCardValue), &entry);
         entries->push_back(std::move(entry));
     }
     return 0;
@@ -189,8 +191,9 @@ unsigned LoadStartEntry(const char* keyPath, std::string_view card, StoredEntry*
         RegKey entryKey;
         if (entryKey.Open(list.get(), name.c_str(), KEY_QUERY_VALUE) != ERROR_SUCCESS)
             return kStatusStoreRead;
-        if (SameCardName(TextValue(entryKey.get(), kCardValue), card)) {
-            ReadEntry(entryKey.get(), entry);
+        std::string stored = TextValue(entryKey.get(), kCardValue);
+        if (SameCardName(stored, card)) {
+            ReadEntry(entryKey.get(), std::move(stored), entry);
             return 0;
         }
     }
