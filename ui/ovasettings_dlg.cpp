@@ -452,7 +452,12 @@ void COvaSettingsDlg::AddTabs() {
         CSkinnedPage& page = row.page(*this);
         // the firewall page hears its tab's changes at the index it actually gets
         if (role == kFirewallPage) m_pTabPage[index] = &page;
-        m_tabPages.AddPage(m_strPageTitle[row.title], index, &page);
+        // a tab the control refused is no tab: the next page takes its index, and nobody hears
+        // the changes of a tab that does not exist
+        if (m_tabPages.AddPage(m_strPageTitle[row.title], index, &page) < 0) {
+            m_pTabPage[index] = nullptr;
+            continue;
+        }
         ++index;
     }
 }

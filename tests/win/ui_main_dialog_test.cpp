@@ -7,6 +7,9 @@
 #include "tests/win/main_dialog_host.h"
 #include "tools/driver/driver.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 using namespace main_dialog;
@@ -38,6 +41,9 @@ std::vector<std::string> Texts(const std::vector<unsigned>& numbers) {
 }
 
 using MainDialog = Host;
+
+// The titles of every tab, in their order.
+const std::vector<unsigned> kEveryTab = {201, 202, 203, 229, 204, 241, 250, 251, 259};
 
 // Whether the caption of a label, checkbox, radio or push button fits its control, with the
 // font the control draws with: a label may wrap within its height, the others keep one line
@@ -78,7 +84,6 @@ TEST_F(MainDialog, EveryCaptionOfTheDialogAndItsPagesFitsItsControlInBothLanguag
 // Locked first pages and a logon page whose switch is not 1 have no tab, yet every page is made;
 // the tabs come in their fixed order in either language (the text module holds every text in both).
 TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
-    const std::vector<unsigned> every = {201, 202, 203, 229, 204, 241, 250, 251, 259};
     struct Case {
         const char* mask;
         int logonTab, language;
@@ -88,8 +93,8 @@ TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
     } cases[] = {
         {"00111", 2, 1, {203, 229, 204, 250, 251, 259}, "11000", 3},  // only 1 is on
         {"10111", 1, 1, {201, 203, 229, 204, 241, 250, 251, 259}, "01000", 5},
-        {"11011", 1, 1, every, "00100", 6},
-        {"1", 1, 0, every, "00000", 6},
+        {"11011", 1, 1, kEveryTab, "00100", 6},
+        {"1", 1, 0, kEveryTab, "00000", 6},
     };
     ASSERT_TRUE(Ovasim("set-item 813 --int 1"));
     for (const Case& c : cases) {
@@ -112,6 +117,43 @@ TEST_F(MainDialog, LockMaskAndLogonSwitchLeavePagesOutButStillCreateThem) {
             EXPECT_FALSE(IsWindowVisible(d.m_page2.m_hWnd));
         })) << c.mask;
         EXPECT_TRUE(boxes.empty()) << c.mask;
+    }
+}
+
+// The tab control of the dialog being made refuses the tab of this title (a full memory does
+// it); a hook on window creation puts the refusal in before the dialog adds its tabs.
+std::string g_refusedTitle;
+WNDPROC g_tabProc = nullptr;
+LRESULT CALLBACK RefusingTabs(HWND tab, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TCM_INSERTITEMA && reinterpret_cast<TCITEMA*>(lParam)->pszText == g_refusedTitle)
+        return -1;
+    return CallWindowProcA(g_tabProc, tab, message, wParam, lParam);
+}
+LRESULT CALLBACK SubclassTabs(int code, WPARAM wParam, LPARAM lParam) {
+    char name[32] = {};
+    if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+    if (lstrcmpA(name, WC_TABCONTROLA) == 0)
+        g_tabProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(RefusingTabs)));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A refused tab takes no index: the pages after it get theirs, and the firewall page hears the
+// changes of its own tab or, refused, of none.
+TEST_F(MainDialog, ATabTheControlRefusesTakesNoIndex) {
+    for (const unsigned refused : {204u, 250u}) {
+        g_refusedTitle = InterfaceText(refused);
+        HHOOK hook = SetWindowsHookExA(WH_CBT, SubclassTabs, nullptr, GetCurrentThreadId());
+        ASSERT_TRUE(Run([&](COvaSettingsDlg& d) {
+            std::vector<unsigned> titles = kEveryTab;
+            titles.erase(std::find(titles.begin(), titles.end(), refused));
+            EXPECT_EQ(TabTitles(d), Texts(titles));
+            const std::vector<CTabPageSSL*> heard(std::begin(d.m_pTabPage), std::end(d.m_pTabPage));
+            for (size_t i = 0; i < heard.size(); ++i)
+                EXPECT_EQ(heard[i], refused == 204 && i == 5 ? &d.m_page7 : nullptr) << i;
+        }));
+        UnhookWindowsHookEx(hook);
     }
 }
 
