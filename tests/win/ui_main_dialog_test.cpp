@@ -138,13 +138,24 @@ LRESULT CALLBACK SubclassTabs(int code, WPARAM wParam, LPARAM lParam) {
                               reinterpret_cast<LONG_PTR>(RefusingTabs)));
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+// While it lives, every tab control made on this thread refuses the tab titled with TITLE.
+struct RefusedTab {
+    explicit RefusedTab(unsigned title)
+        : hook(SetWindowsHookExA(WH_CBT, SubclassTabs, nullptr, GetCurrentThreadId())) {
+        g_refusedTitle = InterfaceText(title);
+    }
+    ~RefusedTab() {
+        UnhookWindowsHookEx(hook);
+        g_refusedTitle.clear();
+    }
+    const HHOOK hook;
+};
 
 // A refused tab takes no index: the pages after it get theirs, and the firewall page hears the
 // changes of its own tab or, refused, of none.
 TEST_F(MainDialog, ATabTheControlRefusesTakesNoIndex) {
     for (const unsigned refused : {204u, 250u}) {
-        g_refusedTitle = InterfaceText(refused);
-        HHOOK hook = SetWindowsHookExA(WH_CBT, SubclassTabs, nullptr, GetCurrentThreadId());
+        const RefusedTab refusal(refused);
         ASSERT_TRUE(Run([&](COvaSettingsDlg& d) {
             std::vector<unsigned> titles = kEveryTab;
             titles.erase(std::find(titles.begin(), titles.end(), refused));
@@ -153,7 +164,6 @@ TEST_F(MainDialog, ATabTheControlRefusesTakesNoIndex) {
             for (size_t i = 0; i < heard.size(); ++i)
                 EXPECT_EQ(heard[i], refused == 204 && i == 5 ? &d.m_page7 : nullptr) << i;
         }));
-        UnhookWindowsHookEx(hook);
     }
 }
 
