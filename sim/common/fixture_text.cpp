@@ -51,8 +51,11 @@ std::optional<unsigned> StatusForItem(const std::string& pairs, unsigned item) {
         if (eq == std::string::npos) return false;
         auto number = ParseNumber(piece.substr(0, eq));
         if (!number || *number != item) return false;
-        status = ParseNumber(piece.substr(eq + 1));
-        return status.has_value();
+        // 0 reports no failure, so a pair with it names none
+        auto failure = ParseNumber(piece.substr(eq + 1));
+        if (!failure || *failure == 0) return false;
+        status = failure;
+        return true;
     });
     return status;
 }

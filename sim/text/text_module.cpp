@@ -72,7 +72,8 @@ public:
             if (status) *status = why;
             return 0;
         };
-        if (!number || !buffer || !size || *size == 0 || !status) return fail(kStatusBadArgument);
+        if (!number || !buffer || !size || !status) return fail(kStatusBadArgument);
+        if (*size == 0) return fail(kStatusBufferSize);  // no room even for the zero
         if (command != kInterfaceText && command != kMessageText) return fail(kStatusBadArgument);
         if (m_missingTexts && sim::ListContains(*m_missingTexts, std::to_string(*number))) {
             // a text it was told to lack still leaves a note in the buffer, which the caller of

@@ -19,10 +19,11 @@ TEST(SimulatorFixtures, NameListsIgnoreLetterCase) {
 }
 
 TEST(SimulatorFixtures, FailItemsGiveEachItemItsStatusAndPassOverMalformedPairs) {
-    const std::string pairs = "72=9100;x=1;130=;43=9043;77";
+    const std::string pairs = "72=9100;x=1;130=;43=9043;77;41=0";  // 0 reports no failure
     EXPECT_EQ(sim::StatusForItem(pairs, 72), 9100u);
     EXPECT_EQ(sim::StatusForItem(pairs, 43), 9043u);
-    for (unsigned item : {130u, 77u, 7u}) EXPECT_FALSE(sim::StatusForItem(pairs, item)) << item;
+    for (unsigned item : {130u, 77u, 7u, 41u})
+        EXPECT_FALSE(sim::StatusForItem(pairs, item)) << item;
 }
 
 TEST(JournalLine, ReadsProcessOperationHandleAndResult) {

@@ -130,6 +130,9 @@ TEST(SimulatedTextModule, CutsAnAnswerAtTheBufferSizeMinusOneOnACharacterBoundar
     DWORD size = sizeof full, cell = 8119, status = 0;
     ASSERT_NE(module.object()->Invoke(2, &cell, full, &size, &status), 0);
     ASSERT_TRUE(IsDBCSLeadByte(static_cast<BYTE>(full[7]))) << full;
+    DWORD none = 0;  // no room even for the zero
+    EXPECT_EQ(module.object()->Invoke(2, &cell, full, &none, &status), 0);
+    EXPECT_EQ(status, 9018u);
     const struct {
         DWORD size;
         size_t length;
