@@ -91,6 +91,41 @@ std::optional<Bytes> Digest(ALG_ID algorithm, const Bytes& data) {
     return digest;
 }
 
+// crypt32's release of a certificate context, found in the run.
+struct ContextRelease {
+    decltype(CertFreeCertificateContext)* release = nullptr;
+    void operator()(PCCERT_CONTEXT context) const { release(context); }
+};
+using CertificateContext = std::unique_ptr<const CERT_CONTEXT, ContextRelease>;
+
+// The certificate as crypt32 takes it, empty when crypt32 refuses it. It belongs to the run: the
+// caller holds the run's lock while the context lives.
+CertificateContext MakeContext(const Bytes& certificate) {
+    auto* create =
+        Crypt32Export<decltype(CertCreateCertificateContext)>("CertCreateCertificateContext");
+    auto* release =
+        Crypt32Export<decltype(CertFreeCertificateContext)>("CertFreeCertificateContext");
+    if (!create || !release) return CertificateContext(nullptr, ContextRelease{});
+    return CertificateContext(
+        create(X509_ASN_ENCODING, certificate.data(), static_cast<DWORD>(certificate.size())),
+        ContextRelease{release});
+}
+
+// No certificate file is this large; a larger one is not read into memory at every call.
+constexpr std::size_t kLargestCertificateFile = 1 << 20;
+
+// The certificate that the PEM text or the DER bytes of CONTENT begin with, what follows it left
+// aside.
+std::optional<Bytes> DecodeCertificate(const std::string& content) {
+    const std::size_t begin = content.find(kPemBegin);
+    if (begin == std::string::npos) return LeadingElement(Bytes(content.begin(), content.end()));
+    const std::size_t body = begin + sizeof kPemBegin - 1;
+    const std::size_t end = content.find(kPemEnd, body);
+    if (end == std::string::npos) return std::nullopt;
+    auto der = DecodeBase64(content.substr(body, end - body));
+    return der ? LeadingElement(*der) : std::nullopt;
+}
+
 }  // namespace
 
 void EndCertificateRun() {
@@ -103,17 +138,14 @@ void EndCertificateRun() {
 }
 
 std::optional<Bytes> ReadCertificateFile(const char* path) {
-    auto content = ReadFileContent(path ? path : "");
-    if (!content || content->empty()) return std::nullopt;
-    const std::size_t begin = content->find(kPemBegin);
-    if (begin == std::string::npos) {
-        if (static_cast<std::uint8_t>((*content)[0]) != 0x30) return std::nullopt;
-        return Bytes(content->begin(), content->end());
-    }
-    const std::size_t body = begin + sizeof kPemBegin - 1;
-    const std::size_t end = content->find(kPemEnd, body);
-    if (end == std::string::npos) return std::nullopt;
-    return DecodeBase64(content->substr(body, end - body));
+    auto content = ReadFileContent(path ? path : "", kLargestCertificateFile);
+    auto certificate = content ? DecodeCertificate(*content) : std::nullopt;
+    if (!certificate) return std::nullopt;
+    // a file is a certificate only when crypt32 takes it for one, so that none of the calls names,
+    // installs or describes what another would refuse
+    std::lock_guard<std::recursive_mutex> guard(CurrentRun().lock);
+    if (!MakeContext(*certificate)) return std::nullopt;
+    return certificate;
 }
 
 std::optional<std::string> CertificateFileName(const Bytes& certificate) {
@@ -152,18 +184,10 @@ std::string ToPem(const Bytes& certificate) {
 std::optional<CertificateTexts> DescribeCertificate(const Bytes& certificate) {
     std::lock_guard<std::recursive_mutex> guard(
         CurrentRun().lock);  // the run does not end meanwhile
-    auto* create =
-        Crypt32Export<decltype(CertCreateCertificateContext)>("CertCreateCertificateContext");
-    auto* release =
-        Crypt32Export<decltype(CertFreeCertificateContext)>("CertFreeCertificateContext");
     auto* nameString = Crypt32Export<decltype(CertGetNameStringA)>("CertGetNameStringA");
     auto* nameToText = Crypt32Export<decltype(CertNameToStrA)>("CertNameToStrA");
-    if (!create || !release || !nameString || !nameToText) return std::nullopt;
-    auto closer = [release](PCCERT_CONTEXT context) { release(context); };
-    std::unique_ptr<const CERT_CONTEXT, decltype(closer)> context(
-        create(X509_ASN_ENCODING, certificate.data(), static_cast<DWORD>(certificate.size())),
-        closer);
-    if (!context) return std::nullopt;
+    const CertificateContext context = MakeContext(certificate);
+    if (!nameString || !nameToText || !context) return std::nullopt;
 
     CertificateTexts texts;
     auto name = [&](CERT_NAME_BLOB* blob) {

@@ -7,8 +7,9 @@
 #include <optional>
 #include <string>
 
-// The certificate in the file at PATH as DER, whether the file holds PEM or DER; nothing when it
-// holds no certificate.
+// The certificate in the file at PATH as DER, whether the file holds PEM or DER, without what may
+// follow it (more PEM blocks, stray bytes); nothing when the file holds no certificate that
+// crypt32 takes, or is larger than any certificate file (1 MiB).
 std::optional<Bytes> ReadCertificateFile(const char* path);
 
 // "%08lx.0" from the subject name's hash, as `openssl x509 -subject_hash` prints it.

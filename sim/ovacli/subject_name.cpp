@@ -204,3 +204,9 @@ std::optional<Bytes> SubjectOfCertificate(const Bytes& certificate) {
     return Bytes(certificate.begin() + static_cast<long>(at),
                  certificate.begin() + static_cast<long>(subject->end));
 }
+
+std::optional<Bytes> LeadingElement(const Bytes& der) {
+    auto element = ReadElement(der, 0, der.size());
+    if (!element) return std::nullopt;
+    return Bytes(der.begin(), der.begin() + static_cast<long>(element->end));
+}

@@ -17,3 +17,7 @@ std::optional<Bytes> CanonicalName(const Bytes& name);
 // The Name of the subject inside a DER-encoded X.509 certificate, or nothing when the
 // certificate is not well-formed as far as the subject.
 std::optional<Bytes> SubjectOfCertificate(const Bytes& certificate);
+
+// The DER element at the start of DER, without whatever follows it; nothing when DER does not
+// hold a whole element.
+std::optional<Bytes> LeadingElement(const Bytes& der);
