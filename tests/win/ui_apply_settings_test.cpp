@@ -27,9 +27,11 @@ std::string Key(const char* key) {
 
 Json Dump() {
     std::string out;
-    EXPECT_EQ(driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" dump", &out), 0);
+    const int exit = driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" dump", &out);
+    const DWORD error = GetLastError();
+    EXPECT_EQ(exit, 0) << "error " << error;
     Json state = Json::parse(out, nullptr, false);
-    state.erase("journal");
+    if (state.is_object()) state.erase("journal");
     return state;
 }
 

@@ -38,16 +38,29 @@ HWND Poll(DWORD pid, bool wantMessageBox, DWORD timeoutMs, DWORD pollMs = 50) {
     }
 }
 
+// Now and then Wine loses a child while it starts, before it has run a line of its own:
+// CreateProcess then fails with ERROR_INTERNAL_ERROR. Such a start is tried again, three times in
+// all; every other failure is the caller's to see.
+BOOL StartChild(const std::string& commandLine, BOOL inheritHandles, STARTUPINFOA* si,
+                PROCESS_INFORMATION* pi) {
+    for (int attempt = 1;; ++attempt) {
+        std::string line = commandLine;
+        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, inheritHandles, 0, nullptr,
+                           nullptr, si, pi))
+            return TRUE;
+        if (GetLastError() != ERROR_INTERNAL_ERROR || attempt == 3) return FALSE;
+        Sleep(100);
+    }
+}
+
 }  // namespace
 
 Process Start(const std::string& commandLine) {
-    std::string line = commandLine;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     Process process;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                       &pi)) {
+    if (StartChild(commandLine, FALSE, &si, &pi)) {
         CloseHandle(pi.hThread);
         process.handle = pi.hProcess;
         process.pid = pi.dwProcessId;
@@ -79,9 +92,7 @@ int Run(const std::string& commandLine, std::string* out, DWORD timeoutMs) {
     si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
-    std::string line = commandLine;
-    BOOL started =
-        CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    const BOOL started = StartChild(commandLine, TRUE, &si, &pi);
     CloseHandle(writeEnd);
     if (!started) {
         CloseHandle(readEnd);
