@@ -1,8 +1,8 @@
 #include "app/file_content.h"
 
 #include <cstdio>
-#include <memory>
 #include <exception>
+#include <memory>
 
 namespace {
 
