@@ -21,47 +21,7 @@ void Put(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-TEST(Certificates, AreNamedAsOpensslNamesThemAndDescribedForTheList) {
-    const std::string folder = driver::OwnFolder() + "\\certs\\";
-    std::istringstream names(ReadFileContent(folder + "names.txt").value_or(""));
-    std::string certificate, hash;
-    int checked = 0;
-    while (names >> certificate >> hash) {
-        for (const char* form : {".pem", ".der"}) {
-            const std::string path = folder + certificate + form;
-            char fileName[MAX_PATH] = {}, error[kQtvErrorSize] = {};
-            DWORD cell = 0;
-            EXPECT_NE(QTV_CLI_get_cert_file_name(path.c_str(), fileName, &cell, error), 0) << path;
-            EXPECT_EQ(std::string(fileName), hash + ".0") << path;
-        }
-        ++checked;
-    }
-    EXPECT_GE(checked, 4) << "the build made the certificates";
-
-    // the awkward subject's list texts; installed from DER, it is kept as PEM and names the same
-    char texts[5][kQtvCertTextSize] = {};
-    char error[kQtvErrorSize] = {};
-    DWORD version = 0;
-    const std::string der = folder + "awkward.der";
-    ASSERT_NE(QTV_CLI_get_cert_info(der.c_str(), texts[0], texts[1], texts[2], texts[3], texts[4],
-                                    &version, error),
-              0);
-    EXPECT_EQ(std::string(texts[1]), "MiXeD Case   Root");
-    EXPECT_EQ(std::string(texts[2]).size(), 10u) << texts[2];
-    EXPECT_EQ(std::string(texts[4]).size(), 32u * 3 - 1) << "SHA-256 as hexadecimal pairs";
-    EXPECT_EQ(version, 3u);
-    const std::string installed = folder + "installed.0";
-    EXPECT_NE(QTV_CLI_install_cert(der.c_str(), installed.c_str()), 0);
-    EXPECT_EQ(ReadFileContent(installed).value_or("").rfind("-----BEGIN CERTIFICATE-----", 0), 0u);
-    char again[MAX_PATH] = {}, expected[MAX_PATH] = {};
-    DWORD cell = 0;
-    QTV_CLI_get_cert_file_name(installed.c_str(), again, &cell, error);
-    QTV_CLI_get_cert_file_name(der.c_str(), expected, &cell, error);
-    EXPECT_STREQ(again, expected);
-    DeleteFileA(installed.c_str());
-}
-
-// The list texts of the certificate file at PATH, the fingerprint last; empty when refused.
+// The five list texts of the certificate file at PATH and its X.509 version; empty when refused.
 std::vector<std::string> Describe(const std::string& path) {
     char texts[5][kQtvCertTextSize] = {};
     char error[kQtvErrorSize] = {};
@@ -69,7 +29,43 @@ std::vector<std::string> Describe(const std::string& path) {
     if (!QTV_CLI_get_cert_info(path.c_str(), texts[0], texts[1], texts[2], texts[3], texts[4],
                                &version, error))
         return {};
-    return {std::begin(texts), std::end(texts)};
+    std::vector<std::string> described(std::begin(texts), std::end(texts));
+    described.push_back(std::to_string(version));
+    return described;
+}
+
+// The Cert folder's name for the certificate file at PATH; empty when refused.
+std::string FileName(const std::string& path) {
+    char name[MAX_PATH] = {}, error[kQtvErrorSize] = {};
+    DWORD cell = 0;
+    return QTV_CLI_get_cert_file_name(path.c_str(), name, &cell, error) ? name : "";
+}
+
+TEST(Certificates, AreNamedAsOpensslNamesThemAndDescribedForTheList) {
+    const std::string folder = driver::OwnFolder() + "\\certs\\";
+    std::istringstream names(ReadFileContent(folder + "names.txt").value_or(""));
+    std::string certificate, hash;
+    int checked = 0;
+    while (names >> certificate >> hash) {
+        for (const char* form : {".pem", ".der"})
+            EXPECT_EQ(FileName(folder + certificate + form), hash + ".0") << certificate << form;
+        ++checked;
+    }
+    EXPECT_GE(checked, 4) << "the build made the certificates";
+
+    // the awkward subject's list texts; installed from DER, it is kept as PEM and names the same
+    const std::string der = folder + "awkward.der";
+    const std::vector<std::string> texts = Describe(der);
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[1], "MiXeD Case   Root");
+    EXPECT_EQ(texts[2].size(), 10u) << texts[2];
+    EXPECT_EQ(texts[4].size(), 32u * 3 - 1) << "SHA-256 as hexadecimal pairs";
+    EXPECT_EQ(texts[5], "3") << "the X.509 version";
+    const std::string installed = folder + "installed.0";
+    EXPECT_NE(QTV_CLI_install_cert(der.c_str(), installed.c_str()), 0);
+    EXPECT_EQ(ReadFileContent(installed).value_or("").rfind("-----BEGIN CERTIFICATE-----", 0), 0u);
+    EXPECT_EQ(FileName(installed), FileName(der));
+    DeleteFileA(installed.c_str());
 }
 
 // Only what crypt32 takes for a certificate counts, and of a file only its first certificate:
@@ -93,9 +89,7 @@ TEST(Certificates, AFileCountsForItsFirstCertificateAndForNothingElse) {
         SCOPED_TRACE(content.substr(0, 12));
         const std::string path = folder + "trial.crt", target = folder + "trial.0";
         Put(path, content);
-        char fileName[MAX_PATH] = {}, error[kQtvErrorSize] = {};
-        DWORD cell = 0;
-        EXPECT_EQ(QTV_CLI_get_cert_file_name(path.c_str(), fileName, &cell, error) != 0, taken);
+        EXPECT_EQ(FileName(path), taken ? FileName(clean) : "");
         EXPECT_EQ(QTV_CLI_install_cert(path.c_str(), target.c_str()) != 0, taken);
         EXPECT_EQ(ReadFileContent(target), taken ? ReadFileContent(clean) : std::nullopt);
         EXPECT_EQ(Describe(path), taken ? Describe(clean) : std::vector<std::string>{});
