@@ -17,10 +17,6 @@
 
 namespace {
 
-void Put(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
 // The five list texts of the certificate file at PATH and its X.509 version; empty when refused.
 std::vector<std::string> Describe(const std::string& path) {
     char texts[5][kQtvCertTextSize] = {};
@@ -88,7 +84,7 @@ TEST(Certificates, AFileCountsForItsFirstCertificateAndForNothingElse) {
     for (const auto& [content, taken] : files) {
         SCOPED_TRACE(content.substr(0, 12));
         const std::string path = folder + "trial.crt", target = folder + "trial.0";
-        Put(path, content);
+        std::ofstream(path, std::ios::binary) << content;
         EXPECT_EQ(FileName(path), taken ? FileName(clean) : "");
         EXPECT_EQ(QTV_CLI_install_cert(path.c_str(), target.c_str()) != 0, taken);
         EXPECT_EQ(ReadFileContent(target), taken ? ReadFileContent(clean) : std::nullopt);
