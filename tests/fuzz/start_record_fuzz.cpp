@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -15,13 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         if (!sim::SameCardName(record->card, record->card)) std::abort();
     }
     std::vector<std::string> cards;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        cards.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) cards.push_back(line);
     sim::CardNameList list = sim::JoinCardNames(cards, size / 2);
     if (list.text.size() > size / 2 || list.count > cards.size()) std::abort();
     char buffer[16];

@@ -87,26 +87,6 @@ protected:
     Store m_store;
 };
 
-// A commit replaces the whole list: an entry left out of the next one is gone.
-TEST_F(StoreModuleTest, AWrittenStartListComesBackByCardNameUntilTheNextCommitLeavesItOut) {
-    CommitList(
-        {{"LAN", "C:\\p\\office.pcf", "pw-lan", "kim"}, {"Wi-Fi", "C:\\p\\campus.wcf", "", ""}});
-
-    Answer list = m_store.Request(43, 0, "", kStartListSize);
-    ASSERT_TRUE(list.ok);
-    EXPECT_EQ(list.text, "LAN;;Wi-Fi");
-    EXPECT_EQ(list.value, 2u);
-
-    CommitList({{"Wi-Fi", "C:\\p\\guest.wcf", "", ""}});
-    list = m_store.Request(43, 0, "", kStartListSize);
-    EXPECT_EQ(list.text, "Wi-Fi");
-    EXPECT_EQ(list.value, 1u);
-    Answer gone = m_store.Request(51, 0, "LAN");
-    EXPECT_FALSE(gone.ok);
-    EXPECT_EQ(gone.status, 9009u);
-    EXPECT_EQ(m_store.Request(51, 0, "Wi-Fi").text, "C:\\p\\guest.wcf");
-}
-
 // Every way a text can stand in a registry export: as it is, UTF-16 as regedit writes texts, and
 // the hex lists it writes binary data in, of the ANSI and of the UTF-16 bytes.
 std::vector<std::string> ExportForms(const std::string& text) {
