@@ -270,31 +270,47 @@ TEST_F(ApplySettings, ARunValueIsReplacedOnlyWhereItExists) {
     RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, schema::kRunKey, schema::kRunOvanta);
 }
 
-// In shortcut mode the old shortcuts go first; one that stays keeps the new one from being made.
+// In shortcut mode the old shortcuts go first, the all-users folder's before the user's; one that
+// stays keeps the new one from being made, and one in the all-users folder keeps the user's folder
+// as it was.
 TEST_F(ApplySettings, ShortcutModeReplacesTheProfileShortcutsOfBothStartupFolders) {
     ASSERT_TRUE(Ovasim("set-item 130 --int 1"));
     const std::string common = StartupFolder(CSIDL_COMMON_STARTUP);
+    const std::string user = StartupFolder(CSIDL_STARTUP);
     const std::string office = GetProfileFolder() + "\\office.pcf";
-    const std::string old = common + "\\old.pcf.lnk";
-    ASSERT_TRUE(CreateProfileShortcut(old, office, "old"));
     const Act chooseOffice = [](auto& d) {
         Tick(d.m_page9, 1078, true);
         Choose(d.m_page9, 1081, 0);
     };
-    // held open without leave to delete, the way a program holding the file keeps it
-    HANDLE held =
-        CreateFileA(old.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
-    CloseHandle(held);
-    EXPECT_TRUE(closedWithOk);
-    EXPECT_EQ(boxes, Names{"Error - (8114)"});
-    EXPECT_EQ(Dump()["startupShortcuts"]["common"].size(), 1u) << "no new shortcut";
+    const Json none = Json::array(),
+               old = Json::array({{{"name", "old.pcf.lnk"}, {"target", office}}});
+    const struct {
+        std::string held;
+        const char* box;
+        Json commonAfter, userAfter;
+    } cases[] = {{common, "Error - (8114)", old, old}, {user, "Error - (8113)", none, old}};
+    for (const auto& c : cases) {
+        for (const std::string& folder : {common, user})
+            ASSERT_TRUE(CreateProfileShortcut(folder + "\\old.pcf.lnk", office, "old"));
+        // held open without leave to delete, the way a program holding the file keeps it
+        HANDLE held = CreateFileA((c.held + "\\old.pcf.lnk").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
+        CloseHandle(held);
+        EXPECT_TRUE(closedWithOk);
+        EXPECT_EQ(boxes, (Names{"Error - (8111)", c.box})) << "the page found two shortcuts";
+        const Json shortcuts = Dump()["startupShortcuts"];
+        EXPECT_EQ(shortcuts["common"], c.commonAfter) << c.box << ": no new shortcut";
+        EXPECT_EQ(shortcuts["user"], c.userAfter) << c.box;
+    }
 
     ASSERT_TRUE(Run(Then(chooseOffice, kOk)));
     EXPECT_EQ(boxes, Names{});
     const Json made = Json::array({{{"name", "office.pcf.lnk"}, {"target", office}}});
-    EXPECT_EQ(Dump()["startupShortcuts"]["common"], made) << "the old one gone";
+    const Json shortcuts = Dump()["startupShortcuts"];
+    EXPECT_EQ(shortcuts["common"], made) << "the old ones gone";
+    EXPECT_EQ(shortcuts["user"], none);
     DeleteFileA((common + "\\office.pcf.lnk").c_str());
 }
 
