@@ -45,7 +45,7 @@ protected:
     static void TearDownTestSuite() { Ovasim("reset"); }
 };
 
-TEST_F(OvasimTest, ResetMakesAFreshDemoInstallationAndTheDumpShowsIt) {
+TEST_F(OvasimTest, ResetMakesAFreshInstallationAndTheDumpShowsIt) {
     Json state = Dump();
     ASSERT_TRUE(state.is_object());
     const Json& items = state["store"]["items"];
