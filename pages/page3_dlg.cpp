@@ -97,9 +97,11 @@ void CPage3Dlg::InitializeValues() {
 void CPage3Dlg::PreselectStoredCards() {
     char wireless[kUserSettingSize] = {};
     char wired[kUserSettingSize] = {};
-    if (!ReadUserSetting(schema::kUserOvaSettingsKey, schema::kWirelessBase, wireless) ||
-        !ReadUserSetting(schema::kUserOvaSettingsKey, schema::kWireBase, wired))
-        return;
+    // both are read even when the first fails: each read opens the key, creating it if missing
+    const bool wirelessRead =
+        ReadUserSetting(schema::kUserOvaSettingsKey, schema::kWirelessBase, wireless);
+    const bool wiredRead = ReadUserSetting(schema::kUserOvaSettingsKey, schema::kWireBase, wired);
+    if (!wirelessRead || !wiredRead) return;
     IsNetworkCard(kBothLists);
     SelectStoredName(m_comboWireless, wireless);
     SelectStoredName(m_comboWired, wired);
