@@ -8,6 +8,7 @@
 #include "store/card_list_text.h"
 #include "store/profile_catalogue.h"
 #include "ui/captions.h"
+#include "ui/stored_selection.h"
 
 #include <shlobj.h>
 #include <windowsx.h>
@@ -59,18 +60,6 @@ constexpr int kSkinnedIds[] = {IDC_STATIC_CARD, IDC_STATIC_PROFILE,  IDC_STATIC_
 constexpr int kCredentialControls[] = {IDC_EDIT_ID, IDC_EDIT_PASSWORD, IDC_STATIC_ID,
                                        IDC_STATIC_PASSWORD};
 
-std::string FileName(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// From the last dot of the file name, the dot included; empty when the name has none.
-std::string Extension(const std::string& path) {
-    const std::string name = FileName(path);
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
@@ -112,7 +101,7 @@ BOOL CAutoStartDlg::OnInitDialog() {
     CreateImageButtons();
     SetCaptions(*this, kCaptions, m_strText.data());
     TakeKindFromProfilePath();
-    if (!m_strProfilePath.empty()) m_strProfileText = FileName(m_strProfilePath);
+    if (!m_strProfilePath.empty()) m_strProfileText = StoredProfileName(m_strProfilePath);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -137,11 +126,10 @@ void CAutoStartDlg::CreateImageButtons() {
 // profile is of neither kind cannot be started, so the dialog offers it as a new one.
 void CAutoStartDlg::TakeKindFromProfilePath() {
     if (m_strProfilePath.empty()) return;
-    const std::string extension = Extension(m_strProfilePath);
-    if (SameIgnoringCase(extension, m_strWirelessExt)) {
+    if (HasProfileExtension(m_strProfilePath, m_strWirelessExt)) {
         m_nKind = kKindWireless;
         m_strCardText = kWirelessPrefix + m_strCardName;
-    } else if (SameIgnoringCase(extension, m_strWiredExt)) {
+    } else if (HasProfileExtension(m_strProfilePath, m_strWiredExt)) {
         m_nKind = kKindWired;
         m_strCardText = kWiredPrefix + m_strCardName;
     } else {
@@ -199,15 +187,14 @@ void CAutoStartDlg::OnCardChosen() {
     const int chosen = m_comboCard.GetCurSel();
     if (chosen < 0) return;
     m_comboCard.GetLBText(chosen, m_strCardText);
-    const std::string profileExtension = Extension(m_strProfileText);
     if (StartsWith(m_strCardText, kWiredPrefix)) {
         m_strCardName = m_strCardText.substr(sizeof kWiredPrefix - 1);
         m_nKind = kKindWired;
-        if (!SameIgnoringCase(profileExtension, m_strWiredExt)) m_strProfileText.clear();
+        if (!HasProfileExtension(m_strProfileText, m_strWiredExt)) m_strProfileText.clear();
     } else if (StartsWith(m_strCardText, kWirelessPrefix)) {
         m_strCardName = m_strCardText.substr(sizeof kWirelessPrefix - 1);
         m_nKind = kKindWireless;
-        if (!SameIgnoringCase(profileExtension, m_strWirelessExt)) m_strProfileText.clear();
+        if (!HasProfileExtension(m_strProfileText, m_strWirelessExt)) m_strProfileText.clear();
     } else {
         m_strCardName.clear();
         m_strProfileText.clear();
@@ -253,7 +240,7 @@ void CAutoStartDlg::AddProfilesFrom(const std::string& folder, const std::string
         working = finder.FindNextFile();
         if (finder.IsDots() || finder.IsDirectory()) continue;
         const std::string path = finder.GetFilePath();
-        if (!SameIgnoringCase(Extension(path), extension)) continue;
+        if (!HasProfileExtension(path, extension)) continue;
         paths.push_back(path);
         m_comboProfile.AddString(finder.GetFileName().c_str());
     }
@@ -265,7 +252,7 @@ void CAutoStartDlg::OnProfileChosen() {
     if (chosen < 0) return;
     m_comboProfile.GetLBText(chosen, m_strProfileText);
     const auto named = [this](const std::string& path) {
-        return SameIgnoringCase(FileName(path), m_strProfileText);
+        return SameIgnoringCase(StoredProfileName(path), m_strProfileText);
     };
     auto found = std::find_if(m_strCommonPaths.begin(), m_strCommonPaths.end(), named);
     if (found == m_strCommonPaths.end()) {

@@ -196,14 +196,9 @@ void CPage1Dlg::RemoveEntry(int item) {
                                   [entry](const auto& owned) { return owned.get() == entry; }));
 }
 
-// The extension is the file name's text from its last dot; a name without one has none.
 int CPage1Dlg::ImageOf(const char* profilePath) const {
-    const std::string name = StoredProfileName(profilePath);
-    const std::string::size_type dot = name.find_last_of('.');
-    if (dot == std::string::npos) return kImageNone;
-    const std::string extension = name.substr(dot);
-    if (lstrcmpiA(extension.c_str(), m_strWirelessExt.c_str()) == 0) return kImageWireless;
-    if (lstrcmpiA(extension.c_str(), m_strWiredExt.c_str()) == 0) return kImageWired;
+    if (HasProfileExtension(profilePath, m_strWirelessExt)) return kImageWireless;
+    if (HasProfileExtension(profilePath, m_strWiredExt)) return kImageWired;
     return kImageNone;
 }
 

@@ -15,6 +15,14 @@ inline std::string StoredProfileName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Whether the file name of PATH ends in EXTENSION, from its last dot and ignoring case; a name
+// without a dot has no extension, so not even an empty one matches it.
+inline bool HasProfileExtension(const std::string& path, const std::string& extension) {
+    const std::string name = StoredProfileName(path);
+    const std::string::size_type dot = name.find_last_of('.');
+    return dot != std::string::npos && lstrcmpiA(name.c_str() + dot, extension.c_str()) == 0;
+}
+
 // Selects the entry for STORED in LIST; the index, or CB_ERR when no entry begins with it (the
 // selection then stays as it was). An empty text selects nothing.
 inline int SelectStoredName(CComboBox& list, const std::string& stored) {

@@ -239,6 +239,7 @@ TEST_F(StartEntry, AnExistingEntryOpensByItsProfilesExtension) {
         const char *path, *prefix, *profile;
     } cases[] = {{"C:\\P\\x.WCF", "(Wireless)", "x.WCF"},
                  {"C:\\P\\y.pcf", "(Wire)", "y.pcf"},
+                 {"C:\\P\\a/z.pcf", "(Wire)", "a/z.pcf"},  // the name starts after a backslash
                  {"C:\\P.wcf\\z.txt", nullptr, ""}};
     for (const auto& c : cases) {
         const auto dialog = Make(card, c.path);
