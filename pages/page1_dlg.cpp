@@ -218,7 +218,8 @@ int CPage1Dlg::SelectedItemOf(const StartEntry* entry) const {
 std::vector<const CPage1Dlg::StartEntry*> CPage1Dlg::StartEntries() const {
     std::vector<const StartEntry*> entries;
     if (m_list.m_hWnd) {
-        for (int item = 0; item < m_list.GetItemCount(); ++item) entries.push_back(EntryAt(item));
+        for (int item = 0; item < m_list.GetItemCount(); ++item)
+            if (const StartEntry* entry = EntryAt(item)) entries.push_back(entry);
     } else {
         for (const auto& owned : m_pEntries) entries.push_back(owned.get());
     }

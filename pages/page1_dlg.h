@@ -50,7 +50,7 @@ public:
     int m_nAutoStart = 0;  // 1: the client starts authentication by itself
 
     // Read by the main dialog on OK: the entries in list order, each through its item's data
-    // while the list exists. The page keeps owning them.
+    // while the list exists (a row that carries none is left out). The page keeps owning them.
     std::vector<const StartEntry*> StartEntries() const;
 
 protected:
