@@ -3,6 +3,7 @@
 // the registration that keeps a second editor out, the version text, the icon and Help.
 #include "app/ansi_text.h"
 #include "client/loaded_module.h"
+#include "tests/win/afx_test_support.h"
 #include "tests/win/client_state.h"
 #include "tests/win/main_dialog_host.h"
 #include "tools/driver/driver.h"
@@ -259,12 +260,17 @@ TEST_F(MainDialog, SiteIconFlagUsesTheInstallationsIconOrFallsBackSilently) {
     EXPECT_TRUE(boxes.empty());
 }
 
+// The main topic whichever tab is shown.
 TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     for (DWORD pid : driver::ProcessesNamed("hh.exe")) driver::EndProcess(pid);
     const auto help = [](COvaSettingsDlg& d) {
         d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_HELP, BN_CLICKED));
     };
-    ASSERT_TRUE(Run(help));
+    ASSERT_TRUE(Run([&](COvaSettingsDlg& d) {
+        ASSERT_TRUE(ClickTab(d.m_tabPages, 4));
+        ASSERT_EQ(d.m_tabPages.GetCurSel(), 4);
+        help(d);
+    }));
     EXPECT_TRUE(boxes.empty());
     std::vector<DWORD> viewers;
     for (int i = 0; i < 100 && viewers.empty(); ++i, Sleep(50))
