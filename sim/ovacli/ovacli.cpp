@@ -232,16 +232,19 @@ int QTV_CLI_reg_query_value(QtvHandle handle, const char* root, const char* key,
     }
     sim::RegKey k;
     LONG rc = k.Open(HKEY_LOCAL_MACHINE, key, KEY_QUERY_VALUE);
-    // read aside first: a failed read leaves the caller's buffer as it was. The aside buffer holds
-    // no more than the value needs, whatever the size cell claims; it is never empty, so a size
-    // cell of 0 asks for at most 0 bytes instead of only for the size.
-    DWORD storedType = 0, needed = 0;
-    if (rc == ERROR_SUCCESS)
-        rc = RegQueryValueExA(k.get(), name, nullptr, nullptr, nullptr, &needed);
-    DWORD storedSize = std::min(*size, needed);
-    std::vector<BYTE> stored(std::max<DWORD>(storedSize, 1));
+    // read aside first: a failed read leaves the caller's buffer as it was. The aside buffer is
+    // never empty, so a size cell of 0 asks for at most 0 bytes instead of only for the size, and
+    // it grows past its first size only as far as the value needs, whatever the size cell claims.
+    constexpr DWORD kFirstRead = 1024;
+    std::vector<BYTE> stored(std::clamp<DWORD>(*size, 1, kFirstRead));
+    DWORD storedType = 0, storedSize = std::min<DWORD>(*size, kFirstRead);
     if (rc == ERROR_SUCCESS)
         rc = RegQueryValueExA(k.get(), name, nullptr, &storedType, stored.data(), &storedSize);
+    if (rc == ERROR_MORE_DATA && *size > stored.size()) {  // storedSize says what the value needs
+        stored.resize(std::min(*size, storedSize));
+        storedSize = static_cast<DWORD>(stored.size());
+        rc = RegQueryValueExA(k.get(), name, nullptr, &storedType, stored.data(), &storedSize);
+    }
     if (rc != ERROR_SUCCESS) {
         PutError(error, SystemMessage("RegQueryValueEx", rc));
         return Finish("reg_query_value", handle, kFailed);

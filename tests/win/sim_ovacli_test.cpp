@@ -95,6 +95,21 @@ TEST_F(ClientLibrary, ASizeCellOf0LeavesTheCallersBufferAlone) {
     EXPECT_EQ(std::string(guard, 2), "gh");
 }
 
+// A value longer than the library's first read still comes whole.
+TEST_F(ClientLibrary, AValueLongerThanTheFirstReadComesWhole) {
+    char error[kQtvErrorSize] = {};
+    ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
+    const std::string value(3000, 'v');
+    ASSERT_EQ(
+        QTV_CLI_reg_set_value(handle, "HKLM", kKey, "x", REG_BINARY, value.c_str(), 3000, error),
+        0);
+    std::string buffer(4096, 'g');
+    DWORD type = REG_BINARY, size = 4096;
+    EXPECT_EQ(
+        QTV_CLI_reg_query_value(handle, "HKLM", kKey, "x", &type, buffer.data(), &size, error), 0);
+    EXPECT_EQ(buffer.substr(0, size), value);
+}
+
 // The library keeps its journal open; emptied meanwhile, as a reset empties it, the journal goes
 // on from its start, with no gap where the earlier lines were.
 TEST_F(ClientLibrary, AJournalEmptiedWhileTheLibraryHoldsItGoesOnFromItsStart) {
