@@ -35,7 +35,6 @@ std::vector<RawCardEntry> SplitCardListByCharacter(const std::string& text);
 class NdisNameTable {
 public:
     const std::string& operator[](int index) const;
-    int Count() const { return static_cast<int>(m_names.size()); }
     void Clear() { m_names.clear(); }
     void Add(const std::string& ndisName) { m_names.push_back(ndisName); }
 

@@ -15,11 +15,8 @@ namespace {
 constexpr const char kInstalledEditor[] = "\"C:\\Program Files\\Ovanta\\OvaSettings.exe\"";
 constexpr DWORD kWindowTimeoutMs = 30000;
 
-bool Ovasim(const std::string& arguments) {
-    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments) == 0;
-}
-bool OvasimDump(std::string* json) {
-    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" dump", json) == 0;
+bool Ovasim(const std::string& arguments, std::string* out = nullptr) {
+    return driver::Run("\"" + driver::OwnFolder() + "\\ovasim.exe\" " + arguments, out) == 0;
 }
 // The dump without its "journal" member, which every call of the client library extends.
 std::string WithoutJournal(const std::string& json) {
@@ -153,7 +150,7 @@ TEST_F(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     first = driver::Start(kInstalledEditor);
     HWND dialog = driver::WaitForDialog(first.pid, kWindowTimeoutMs);
     std::string before, after;
-    ASSERT_TRUE(OvasimDump(&before));
+    ASSERT_TRUE(Ovasim("dump", &before));
     SendMessageA(PageControl(dialog, 1020), BM_CLICK, 0, 0);  // auto-connect off
     SendMessageA(PageControl(dialog, 1066), BM_CLICK, 0, 0);  // wired/wireless switching off
     SendMessageA(PageControl(dialog, 1062), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12"));
@@ -184,7 +181,7 @@ TEST_F(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     for (const auto& entry : expected["store"]["startList"])
         profiles += entry["profile"].get<std::string>() + ";;";
     items["71"] = profiles;
-    ASSERT_TRUE(OvasimDump(&after));
+    ASSERT_TRUE(Ovasim("dump", &after));
     EXPECT_EQ(WithoutJournal(after), WithoutJournal(expected.dump()));
     // and as Windows's own registry tool reads it
     std::string query;

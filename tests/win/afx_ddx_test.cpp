@@ -2,7 +2,8 @@
 // directions, with MFC's rules for combo boxes and radio groups. (Checkboxes are exchanged by
 // the general options page, whose tests prove them.)
 #include "tests/win/afx_test_ids.h"
-#include "tests/win/afx_test_support.h"
+
+#include "afx/afxcmn.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,7 @@ protected:
 
 class DataExchangeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitTestControls();
-        ASSERT_TRUE(dlg.Create(IDD_AFX_FIELDS));
-    }
+    void SetUp() override { ASSERT_TRUE(dlg.Create(IDD_AFX_FIELDS)); }
 
     CFieldsDlg dlg;
 };

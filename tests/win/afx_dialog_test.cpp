@@ -32,12 +32,7 @@ protected:
     void PostNcDestroy() override { log.push_back("last message"); }
 };
 
-class DialogTest : public ::testing::Test {
-protected:
-    void SetUp() override { InitTestControls(); }
-};
-
-TEST_F(DialogTest, ModelessDialogLivesFromCreateToDestroyWindowOrItsObjectsEnd) {
+TEST(DialogTest, ModelessDialogLivesFromCreateToDestroyWindowOrItsObjectsEnd) {
     CLifeDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_AFX_MODAL));
     const HWND hDlg = dlg.m_hWnd;
@@ -62,7 +57,7 @@ TEST_F(DialogTest, ModelessDialogLivesFromCreateToDestroyWindowOrItsObjectsEnd) 
     EXPECT_FALSE(::IsWindow(hOther));
 }
 
-TEST_F(DialogTest, ModalDialogEndedFromInsideSavesItsFieldsOnOkOnly) {
+TEST(DialogTest, ModalDialogEndedFromInsideSavesItsFieldsOnOkOnly) {
     const struct {
         WPARAM command;
         const char* value;

@@ -1,7 +1,6 @@
 // The bitmap button that shows one bitmap per state. How CImage decodes the client's pictures, with
 // their own pixel values and straight alpha, is proven on those pictures by ui_skin_test.
 #include "tests/win/afx_test_ids.h"
-#include "tests/win/afx_test_support.h"
 
 #include "afx/afxext.h"
 
@@ -18,9 +17,8 @@ HBITMAP SolidBitmap(COLORREF colour) {
 }
 
 TEST(BitmapButtonTest, StateShownIsPressedFirstThenFocusedThenDisabled) {
-    InitTestControls();
     CDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_AFX_MAP));
+    ASSERT_TRUE(dlg.Create(IDD_AFX_MODAL));
     CBitmapButton button;
     ASSERT_TRUE(button.Create("", WS_CHILD | BS_OWNERDRAW, CRect(0, 0, 4, 4), &dlg, 3000));
     constexpr COLORREF kNormal = RGB(10, 0, 0);

@@ -1,9 +1,6 @@
 // Templates and control ids of the framework's test dialogs (afx_test.rc).
 #pragma once
 
-// A top-level dialog with OK and Cancel.
-#define IDD_AFX_MAP 100
-
 // Two combo boxes and a group of three radios, for data exchange.
 #define IDD_AFX_FIELDS 101
 #define IDC_COMBO_EDITABLE 1120

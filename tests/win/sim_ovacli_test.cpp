@@ -25,6 +25,7 @@ protected:
     void SetUp() override {
         handle = QTV_CLI_initialize();
         ASSERT_NE(handle, 0u);
+        ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
     }
     void TearDown() override {
         QTV_CLI_terminate(handle);
@@ -38,7 +39,6 @@ protected:
     };
     Enumeration Enumerate(QtvHandle from) {
         char list[kQtvCardListSize] = {};
-        char error[kQtvErrorSize] = {};
         DWORD size = kQtvCardListSize;
         int result = QTV_CLI_enum_card(from, list, &size, error);
         return {result, list, size, error};
@@ -46,6 +46,7 @@ protected:
 
     testing_client::ScopedClient client;
     QtvHandle handle = 0;
+    char error[kQtvErrorSize] = {};
 };
 
 TEST_F(ClientLibrary, CardEnumerationAnswersTheCardsFixtureOrTheMachinesAdaptersOrItsFailure) {
@@ -74,8 +75,6 @@ TEST_F(ClientLibrary, CardEnumerationAnswersTheCardsFixtureOrTheMachinesAdapters
 // Writing, reading, deleting and the FailRegValues fixture are what every applying test does
 // through the editor.
 TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsAndUnknownHandles) {
-    char error[kQtvErrorSize] = {};
-    ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
     EXPECT_NE(QTV_CLI_reg_set_value(handle, "HKCU", kKey, "x", REG_SZ, "1", 2, error), 0);
     EXPECT_NE(QTV_CLI_reg_create_key(handle + 1, "HKLM", kKey, error), 0);
 }
@@ -83,8 +82,6 @@ TEST_F(ClientLibrary, RegistryCallsRefuseOtherRootsAndUnknownHandles) {
 // A size cell of 0 leaves the library no room: it writes nothing, and reads nothing past the
 // caller's buffer to answer the length.
 TEST_F(ClientLibrary, ASizeCellOf0LeavesTheCallersBufferAlone) {
-    char error[kQtvErrorSize] = {};
-    ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
     ASSERT_EQ(QTV_CLI_reg_set_value(handle, "HKLM", kKey, "x", REG_SZ, "value", 6, error), 0);
     testing_client::SetFixtureText("Cards", "A||Card||0##");
     char guard[2] = {'g', 'h'};
@@ -97,8 +94,6 @@ TEST_F(ClientLibrary, ASizeCellOf0LeavesTheCallersBufferAlone) {
 
 // A value longer than the library's first read still comes whole.
 TEST_F(ClientLibrary, AValueLongerThanTheFirstReadComesWhole) {
-    char error[kQtvErrorSize] = {};
-    ASSERT_EQ(QTV_CLI_reg_create_key(handle, "HKLM", kKey, error), 0) << error;
     const std::string value(3000, 'v');
     ASSERT_EQ(
         QTV_CLI_reg_set_value(handle, "HKLM", kKey, "x", REG_BINARY, value.c_str(), 3000, error),
@@ -113,8 +108,6 @@ TEST_F(ClientLibrary, AValueLongerThanTheFirstReadComesWhole) {
 // The library keeps its journal open; emptied meanwhile, as a reset empties it, the journal goes
 // on from its start, with no gap where the earlier lines were.
 TEST_F(ClientLibrary, AJournalEmptiedWhileTheLibraryHoldsItGoesOnFromItsStart) {
-    char error[kQtvErrorSize] = {};
-    QTV_CLI_reg_create_key(handle, "HKLM", kKey, error);
     const std::string path = sim::JournalPath();
     HANDLE emptied = CreateFileA(path.c_str(), GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

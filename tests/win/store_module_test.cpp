@@ -64,26 +64,6 @@ protected:
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, sim::kStoreKey);
     }
 
-    // One entry through the records the editor writes on OK.
-    void WriteEntry(const std::string& card, const std::string& profile,
-                    const std::string& password, const std::string& id) {
-        EXPECT_TRUE(m_store.Request(65, 0, card + ";;" + profile + ";;", kStartListSize).ok);
-        EXPECT_TRUE(m_store.Request(68, 0, card + ";;" + password + ";;", kStartListSize).ok);
-        EXPECT_TRUE(m_store.Request(69, 0, card + ";;" + id + ";;", kStartListSize).ok);
-    }
-
-    // The whole start list as the editor writes it with auto-start on.
-    void CommitList(const std::vector<std::vector<std::string>>& entries) {
-        ASSERT_TRUE(m_store.Request(73).ok);
-        ASSERT_TRUE(m_store.Request(57, 1).ok);
-        std::string profiles;
-        for (const auto& entry : entries) {
-            WriteEntry(entry[0], entry[1], entry[2], entry[3]);
-            profiles += entry[1] + ";;";
-        }
-        ASSERT_TRUE(m_store.Request(71, 0, profiles, kStartListSize).ok);
-    }
-
     Store m_store;
 };
 
@@ -109,7 +89,13 @@ std::vector<std::string> ExportForms(const std::string& text) {
 TEST_F(StoreModuleTest, AStartListPasswordIsNowhereInAFullExportOfTheRegistry) {
     const std::string password = "Xq4!Export#Pw";
     const std::string id = "Xq4!Export#Id";  // stored in plain text: proves the export is read
-    CommitList({{"Export LAN", "C:\\p\\office.pcf", password, id}});
+    // the whole start list as the editor writes it with auto-start on
+    ASSERT_TRUE(m_store.Request(73).ok);
+    ASSERT_TRUE(m_store.Request(57, 1).ok);
+    for (auto [item, second] :
+         {std::pair{65, std::string("C:\\p\\office.pcf")}, {68, password}, {69, id}})
+        ASSERT_TRUE(m_store.Request(item, 0, "Export LAN;;" + second + ";;", kStartListSize).ok);
+    ASSERT_TRUE(m_store.Request(71, 0, "C:\\p\\office.pcf;;", kStartListSize).ok);
     ASSERT_EQ(m_store.Request(54, 0, "export lan").text, password);
 
     const std::string file = "C:\\users\\Public\\full-export.reg";

@@ -134,8 +134,8 @@ protected:
 
     CHostDlg host;
     CTestPage names{IDD_PAGE_NAMES, "names"};
-    CTestPage note{IDD_PAGE_NOTE, "note"};
-    CTestPage option{IDD_PAGE_OPTION, "option"};
+    CTestPage note{IDD_PAGE_NAMES, "note"};
+    CTestPage option{IDD_PAGE_NAMES, "option"};
     CRecordingTabs tabs;
 };
 
@@ -152,7 +152,7 @@ TEST_F(TabFrameworkTest, PagesGetConsecutiveTabsOnlyTheFirstShownAndTheParentHea
                    "deactivating 0 id 10 pages 100", "activated 2 id 12 pages 001"}));
     EXPECT_EQ(host.notificationCodes, std::vector<UINT>{static_cast<UINT>(NM_CLICK)});
 
-    const WPARAM wParam = MAKEWPARAM(IDD_PAGE_NOTE, 0x0123);
+    const WPARAM wParam = MAKEWPARAM(IDC_EDIT_FIRST_NAME, 0x0123);
     const LPARAM lParam = reinterpret_cast<LPARAM>(note.m_hWnd);
     EXPECT_EQ(tabs.SendMessage(WM_COMMAND, wParam, lParam), 0x5A17);
     EXPECT_EQ(host.commands, (std::vector<std::pair<WPARAM, LPARAM>>{{wParam, lParam}}));
@@ -181,7 +181,7 @@ TEST_F(TabFrameworkTest, PageFillsTheControlBesideItsBandOfTabs) {
     for (const auto& c : cases) {
         // The three pages of the tabs at the top, or one page of the other tabs.
         const bool top = c.id == IDC_TABS_TOP;
-        CTestPage page{IDD_PAGE_NOTE, "fitted"};
+        CTestPage page{IDD_PAGE_NAMES, "fitted"};
         CTabCtrlSSL side;
         if (!top) {
             ASSERT_TRUE(page.CreateIn(&host));
@@ -204,7 +204,7 @@ TEST_F(TabFrameworkTest, PageFillsTheControlBesideItsBandOfTabs) {
 }
 
 TEST_F(TabFrameworkTest, SecondObserverIsRefusedAndTheFirstHearsTheSwitch) {
-    CTestPage second{IDD_PAGE_NOTE, "second"}, third{IDD_PAGE_OPTION, "third"};
+    CTestPage second{IDD_PAGE_NAMES, "second"}, third{IDD_PAGE_NAMES, "third"};
     for (CTestPage* page : {&second, &third}) ASSERT_TRUE(page->CreateIn(&host));
     CVornTabCtrl vornTabs;
     ASSERT_TRUE(vornTabs.SubclassDlgItem(IDC_TABS_BOTTOM, &host));
@@ -221,7 +221,7 @@ TEST_F(TabFrameworkTest, SecondObserverIsRefusedAndTheFirstHearsTheSwitch) {
 
 // Each page's window goes after its hook; the owned page is deleted once its window has gone.
 TEST_F(TabFrameworkTest, DestroyingTheTabsDestroysPagesFromTheLastAndDeletesOnlyOwnedOnes) {
-    auto owned = std::make_unique<CTestPage>(IDD_PAGE_NOTE, "owned");
+    auto owned = std::make_unique<CTestPage>(IDD_PAGE_NAMES, "owned");
     ASSERT_TRUE(owned->CreateIn(&host));
     tabs.watched.push_back(*owned);
     ASSERT_EQ(tabs.AddOwnedPage("Owned", 13, std::move(owned)), 3);
