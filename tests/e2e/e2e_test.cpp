@@ -164,6 +164,7 @@ TEST_F(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     EXPECT_TRUE(driver::WaitForExit(first, kWindowTimeoutMs))
         << "a box: " << driver::WindowText(driver::WaitForMessageBox(first.pid, 0));
     driver::EndProcess(first.pid);
+    ExpectReleasedOnce(first.pid);  // closing with OK releases as closing with Cancel does
 
     auto expected = nlohmann::json::parse(before);
     auto& items = expected["store"]["items"];
