@@ -63,9 +63,10 @@ constexpr int kLongestWait = 20;
 constexpr size_t kRunValueSize = 260;            // the existence test reads the Run value into this
 constexpr char kProgramTitle[] = "OvaSettings";  // the title of a box without a number
 
+// The whole text, however long: a card or profile name is written as the list shows it.
 std::string ControlText(HWND page, int id) {
-    char text[1024] = {};
-    GetDlgItemTextA(page, id, text, sizeof text);
+    std::string text;
+    if (CWnd* control = CWnd::FromHandle(GetDlgItem(page, id))) control->GetWindowText(text);
     return text;
 }
 

@@ -157,6 +157,14 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
         {{},
          Untick<&D::m_page6>(1055),
          {{ginaDll, nullptr}, {gina + kUseOvaGina, "0"}, {gina + kGinaAuthTimeout, "10"}}},
+        {{},  // a card name longer than any buffer of the page is written whole
+         [](COvaSettingsDlg& d) {
+             const std::string name(1100, 'L');
+             const LRESULT line = SendDlgItemMessageA(d.m_page6.m_hWnd, 1057, CB_ADDSTRING, 0,
+                                                      reinterpret_cast<LPARAM>(name.c_str()));
+             SendDlgItemMessageA(d.m_page6.m_hWnd, 1057, CB_SETCURSEL, line, 0);
+         },
+         {{gina + kGinaNicName, std::string(1100, 'L')}}},
         // the logon page without a tab (its switch is not 1) writes and deletes nothing of it
         {{"set-item 77 --int 2"},
          Untick<&D::m_page6>(1055),
