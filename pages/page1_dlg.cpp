@@ -168,12 +168,11 @@ bool CPage1Dlg::ReadStoredEntry(StartEntry& entry) {
                 failure = status;
             } else {
                 CopyCut(read.field, read.size, buffer, sizeof buffer);
-                if (read.item == schema::kItemEntryProfile && buffer[0] == '\0') return false;
             }
         }
     }  // the store object is released and the module unloaded before a message shows
     if (failure) ShowErrorText(*failure);
-    return !failure;
+    return !failure && entry.profile[0] != '\0';
 }
 
 // The new item's index, or -1 when the list took no item; the record then goes with ENTRY.

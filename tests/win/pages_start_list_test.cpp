@@ -95,6 +95,10 @@ TEST_F(StartListPage, LoadingListsTheStoredEntriesThatHaveAProfile) {
         rows.insert(rows.end(), boxes.begin(), boxes.end());
         EXPECT_EQ(rows, shown) << list.substr(0, 30);
     }
+    // an entry without a profile is still asked for its password and ID before it goes
+    testing_client::SetFixtureText("FailItems", "54=9033");
+    Make("Empty", 1);
+    EXPECT_EQ(boxes, Names{"Error - (9033)"});
 }
 
 // Modify hands the dialog the clicked entry and compares no cards; a click serves one action. The
