@@ -16,9 +16,8 @@ bool HasDebugMarker(const std::string& options) {
 
 namespace {
 
-// One pass from the start: what the removal joins from the pieces around a marker stays.
 void RemoveEvery(std::string& text, const std::string& marker) {
-    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at))
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker))
         text.erase(at, marker.size());
 }
 
@@ -29,8 +28,11 @@ std::string WithDebugData(const std::string& options, bool on, size_t capacity) 
     if (on) {
         result += "-dd;;";
     } else {
-        RemoveEvery(result, "-dd;;");
-        RemoveEvery(result, "-d;;");
+        // removing one marker can join the pieces around it into another
+        while (HasDebugMarker(result)) {
+            RemoveEvery(result, "-dd;;");
+            RemoveEvery(result, "-d;;");
+        }
     }
     if (capacity > 0 && result.size() > capacity - 1) result.resize(capacity - 1);
     return result;

@@ -23,7 +23,7 @@ bool HasDebugMarker(const std::string& options);
 
 // The option string with debug data switched ON (its marker "-dd;;" appended, the whole cut to
 // CAPACITY - 1 characters like the buffer that holds it) or off (every "-dd;;", then every "-d;;"
-// removed, each in one pass).
+// removed, again until none is left, so that the option reads as off however the markers sat).
 std::string WithDebugData(const std::string& options, bool on, size_t capacity);
 
 // The leading decimal number of TEXT, as the wait time is read: blanks, a sign and digits, the
