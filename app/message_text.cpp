@@ -53,7 +53,7 @@ int ShowTextBox(HWND owner, DWORD number, const char* englishTitle, const char* 
     char text[kTextBufferSize] = {};
     DWORD size = kTextBufferSize;
     DWORD cell = number;
-    if (!LoadText(&cell, text, &size) || text[0] == '\0') return 0;
+    if (!LoadText(&cell, text, &size) || text[0] == '\0') return kNoBoxShown;
     std::string title = cell != 0 ? englishTitle : Utf8ToCodePage(koreanTitleUtf8);
     return ShowMessageBox(owner, subject + text, title, type);
 }

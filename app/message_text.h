@@ -34,7 +34,8 @@ void ShowErrorText(HWND owner, DWORD number);
 
 // The pattern of the information and question boxes: text NUMBER, after SUBJECT when one is given
 // (a card or file name the text goes on about), owned by OWNER, titled by the language with one
-// of the caller's fixed titles (the Korean one in UTF-8). Returns the box's answer, or 0 when no
-// text could be fetched and so no box was shown.
+// of the caller's fixed titles (the Korean one in UTF-8). Returns the box's answer (0 when the box
+// itself failed), or kNoBoxShown when no text could be fetched and so nobody was asked.
+constexpr int kNoBoxShown = -1;
 int ShowTextBox(HWND owner, DWORD number, const char* englishTitle, const char* koreanTitleUtf8,
                 UINT type, const std::string& subject = std::string());

@@ -292,7 +292,8 @@ void CPage1Dlg::OnRemove() {
         const int answer =
             ShowTextBox(m_hWnd, kMsgRemoveEntry, "Information - (234)", "알림 - (234)",
                         kQuestionBoxType, StoredProfileName(m_pSelected->profile));
-        if (answer == 0 || answer == IDYES) RemoveEntry(item);
+        // a box that could not be shown is no consent
+        if (answer == kNoBoxShown || answer == IDYES) RemoveEntry(item);
     }
     m_pSelected = nullptr;
     ShowSelection();

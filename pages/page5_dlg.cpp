@@ -216,11 +216,12 @@ void CPage5Dlg::OnImport() {
     FillList();
 }
 
-// Without a question to ask, the certificate is replaced.
+// Without a question to ask, the certificate is replaced; a box that could not be shown is no
+// consent.
 bool CPage5Dlg::AskReplace(const std::string& fileName) {
     const int answer = ShowTextBox(m_hWnd, kMsgReplaceCert, kReplaceTitle, kReplaceTitleKorean,
                                    kQuestionBoxType, fileName);
-    return answer == 0 || answer == IDYES;
+    return answer == kNoBoxShown || answer == IDYES;
 }
 
 void CPage5Dlg::OnDestroy() {

@@ -56,7 +56,7 @@ TEST_F(MessageBoxes, BoxesAreTitledByTheTextsLanguageAndAQuestionsAnswerComesBac
 TEST_F(MessageBoxes, TextThatCannotBeFetchedShowsNoBox) {
     ShowErrorText(12345);
     EXPECT_EQ(ShowTextBox(nullptr, 12345, "Information - (1)", "알림 - (1)", kInformationBoxType),
-              0);
+              kNoBoxShown);
     EXPECT_TRUE(titles.empty());
 }
 

@@ -56,6 +56,7 @@ TEST_F(PageHost, CertificatePageListsWhatTheLibraryReadsAndImportAsksBeforeRepla
         {"", "", 1, IDYES, 0, {}},
         {"names.txt", "", 1, IDYES, 0, {"Error - (8050)"}},
         {"brenwick-root.pem", "", 1, IDNO, 1, {"Information - (245) after"}},
+        {"brenwick-root.pem", "", 1, 0, 1, {"Information - (245) after"}},  // the box failed
         {"brenwick-root.der", "", 0, IDYES, 2, {Utf8ToCodePage("알림 - (245)") + " after"}},
         {"brenwick-root.pem", "8053", 1, IDNO, 2, {}},
     };
