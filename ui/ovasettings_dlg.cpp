@@ -443,10 +443,13 @@ void COvaSettingsDlg::AddTabs() {
     int index = 0;
     for (PageRole role : kTabOrder) {
         const PageRow& row = kPages[role];
-        // A switch is on only at 1. The logon page without a tab must also write nothing on OK,
-        // which asks for its switch being 0.
-        if (m_bShowPage[row.show] != 1) {
+        // A switch is on only at 1. The logon page without a tab, also one the control refused,
+        // must write nothing on OK, which asks for its switch being 0.
+        const auto leaveOut = [&] {
             if (role == kWindowsLogonPage) m_bShowPage[row.show] = 0;
+        };
+        if (m_bShowPage[row.show] != 1) {
+            leaveOut();
             continue;
         }
         CSkinnedPage& page = row.page(*this);
@@ -456,6 +459,7 @@ void COvaSettingsDlg::AddTabs() {
         // the changes of a tab that does not exist
         if (m_tabPages.AddPage(m_strPageTitle[row.title], index, &page) < 0) {
             m_pTabPage[index] = nullptr;
+            leaveOut();
             continue;
         }
         ++index;

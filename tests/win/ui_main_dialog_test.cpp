@@ -152,9 +152,9 @@ struct RefusedTab {
 };
 
 // A refused tab takes no index: the pages after it get theirs, and the firewall page hears the
-// changes of its own tab or, refused, of none.
+// changes of its own tab or, refused, of none. A refused logon page is switched off for OK.
 TEST_F(MainDialog, ATabTheControlRefusesTakesNoIndex) {
-    for (const unsigned refused : {204u, 250u}) {
+    for (const unsigned refused : {204u, 241u, 250u}) {
         const RefusedTab refusal(refused);
         ASSERT_TRUE(Run([&](COvaSettingsDlg& d) {
             std::vector<unsigned> titles = kEveryTab;
@@ -162,7 +162,8 @@ TEST_F(MainDialog, ATabTheControlRefusesTakesNoIndex) {
             EXPECT_EQ(TabTitles(d), Texts(titles));
             const std::vector<CTabPageSSL*> heard(std::begin(d.m_pTabPage), std::end(d.m_pTabPage));
             for (size_t i = 0; i < heard.size(); ++i)
-                EXPECT_EQ(heard[i], refused == 204 && i == 5 ? &d.m_page7 : nullptr) << i;
+                EXPECT_EQ(heard[i], refused != 250 && i == 5 ? &d.m_page7 : nullptr) << i;
+            EXPECT_EQ(d.m_bShowPage[COvaSettingsDlg::kShowWindowsLogon], refused == 241 ? 0 : 1);
         }));
     }
 }
