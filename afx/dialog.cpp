@@ -2,11 +2,61 @@
 
 #include "afx/win_app.h"
 
+namespace {
+
+// The dialog manager's loop hands each message to the thread's message filter before it
+// translates the keys for the dialog. There the windows between the message's window and the
+// top-level dialog see it first, the innermost first, so that a dialog inside the dialog keeps
+// its own keys. One filter serves nested modal dialogs.
+class PreTranslateFilter {
+public:
+    PreTranslateFilter() {
+        if (s_users++ == 0)
+            s_hook = ::SetWindowsHookExA(WH_MSGFILTER, Filter, nullptr, ::GetCurrentThreadId());
+    }
+    ~PreTranslateFilter() {
+        if (--s_users == 0 && s_hook != nullptr) {
+            ::UnhookWindowsHookEx(s_hook);
+            s_hook = nullptr;
+        }
+    }
+    PreTranslateFilter(const PreTranslateFilter&) = delete;
+    PreTranslateFilter& operator=(const PreTranslateFilter&) = delete;
+
+private:
+    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
+        // a window that hands the message to the dialog manager itself comes back here
+        static bool walking = false;
+        if (code == MSGF_DIALOGBOX && !walking) {
+            walking = true;
+            const bool taken = Walk(reinterpret_cast<MSG*>(lParam));
+            walking = false;
+            if (taken) return TRUE;
+        }
+        return ::CallNextHookEx(s_hook, code, wParam, lParam);
+    }
+
+    static bool Walk(MSG* pMsg) {
+        for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+            if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg)) return true;
+            if (!(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)) break;  // the dialog itself
+        }
+        return false;
+    }
+
+    static inline int s_users = 0;
+    static inline HHOOK s_hook = nullptr;
+};
+
+}  // namespace
+
 INT_PTR CDialog::DoModal() {
     AFX_ASSERT(m_hWnd == nullptr);
     // The owner of a modal dialog is a top-level window, also when a page inside one opens it.
     HWND hOwner = OwnerForCreate();
     if (hOwner != nullptr) hOwner = ::GetAncestor(hOwner, GA_ROOT);
+    PreTranslateFilter filter;
     return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
                              DialogProc, reinterpret_cast<LPARAM>(this));
 }

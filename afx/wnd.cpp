@@ -151,6 +151,10 @@ void CWnd::GetDlgItemText(int nID, std::string& rString) const {
     FromHandle(hWndControl)->GetWindowText(rString);
 }
 
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
+
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange exchange(this, bSaveAndValidate);
     DoDataExchange(&exchange);

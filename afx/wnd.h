@@ -134,6 +134,11 @@ public:
                               cx, cy, nFlags);
     }
 
+    // A message of a modal dialog's loop, offered before the dialog manager translates it: first
+    // to the window it is for, then to each parent up to the dialog. TRUE takes it, and nothing
+    // else sees it. Nothing is taken by default.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
     // Data exchange: runs DoDataExchange in the given direction (TRUE: controls to members).
     // FALSE when a field failed; the exchange stopped there and the focus is on that control.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);

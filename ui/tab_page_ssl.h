@@ -13,6 +13,9 @@ public:
     // The page's tab is about to be left.
     virtual void OnTabPageDeactivate(int index, int pageID);
 
+    // Enter and Escape inside the page are the page's own, unless its control takes them.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     // Enter and Escape inside a page never close the page or the main dialog.
     void OnOK() override;

@@ -257,6 +257,20 @@ TEST_F(MainDialog, SiteIconFlagUsesTheInstallationsIconOrFallsBackSilently) {
 }
 
 // The main topic whichever tab is shown.
+// Enter and Escape inside a page are the page's and close nothing: what follows them ends the
+// dialog, OK after Escape and Cancel after Enter.
+TEST_F(MainDialog, EnterAndEscapeInsideAPageCloseNothing) {
+    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+        ASSERT_TRUE(Run([key](COvaSettingsDlg& d) {
+            const HWND list = GetDlgItem(d.m_page1.m_hWnd, 1006);
+            SetFocus(list);
+            PostMessageA(list, WM_KEYDOWN, key, 0);
+            if (key == VK_ESCAPE) PostMessageA(d.m_hWnd, WM_COMMAND, IDOK, 0);
+        }));
+        EXPECT_EQ(closedWithOk, key == VK_ESCAPE);
+    }
+}
+
 TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     for (DWORD pid : driver::ProcessesNamed("hh.exe")) driver::EndProcess(pid);
     const auto help = [](COvaSettingsDlg& d) {
