@@ -30,6 +30,8 @@ public:
     int SetCurSel(int nItem) {
         return static_cast<int>(SendMessage(TCM_SETCURSEL, static_cast<WPARAM>(nItem)));
     }
+    // Moves to tab nItem as a click does, with TCN_SELCHANGING and TCN_SELCHANGE.
+    void SetCurFocus(int nItem) { SendMessage(TCM_SETCURFOCUS, static_cast<WPARAM>(nItem)); }
     // The tab's rectangle in the control's client coordinates; FALSE for no such tab.
     BOOL GetItemRect(int nItem, LPRECT lpRect) const {
         return static_cast<BOOL>(SendMessage(TCM_GETITEMRECT, static_cast<WPARAM>(nItem),

@@ -235,6 +235,12 @@ void CPage1Dlg::ApplyAutoStart() {
 
 void CPage1Dlg::ShowSelection() {
     EnableControls(true, kListControls);
+    // a button about to be disabled hands the focus to the list, or nothing would have it
+    const HWND focus = ::GetFocus();
+    const int focused = ::IsChild(m_hWnd, focus) ? ::GetDlgCtrlID(focus) : 0;
+    if (m_pSelected == nullptr &&
+        (focused == IDC_BUTTON_REMOVE_ENTRY || focused == IDC_BUTTON_MODIFY_ENTRY))
+        m_list.SetFocus();
     EnableControls(m_pSelected != nullptr, kEntryButtons);
 }
 

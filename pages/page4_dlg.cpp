@@ -112,6 +112,12 @@ void CPage4Dlg::ChooseRadio(int& choice, int value, int& clicked, int& other) {
     clicked = 0;
     other = 1;
     UpdateData(FALSE);
+    // Korean and English are groups of one radio each, which the arrow keys cannot leave: the
+    // one not ticked must stay a tab stop, or the keyboard could never tick it.
+    for (int id : {IDC_RADIO_KOREAN, IDC_RADIO_ENGLISH}) {
+        const HWND radio = GetDlgItem(id)->m_hWnd;
+        ::SetWindowLongA(radio, GWL_STYLE, ::GetWindowLongA(radio, GWL_STYLE) | WS_TABSTOP);
+    }
 }
 
 // The dialog works on its own copy: only OK brings the choice back to the page.

@@ -238,6 +238,22 @@ BOOL COvaSettingsDlg::OnInitDialog() {
     return TRUE;
 }
 
+// As in the system's own tabbed dialogs, from wherever the focus is; the last tab wraps round.
+BOOL COvaSettingsDlg::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0) return FALSE;
+    int step = 0;
+    if (pMsg->wParam == VK_TAB)
+        step = ::GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+    else if (pMsg->wParam == VK_NEXT)
+        step = 1;
+    else if (pMsg->wParam == VK_PRIOR)
+        step = -1;
+    const int count = m_tabPages.GetItemCount();
+    if (step == 0 || count <= 0) return FALSE;
+    m_tabPages.SetCurFocus((m_tabPages.GetCurSel() + step + count) % count);
+    return TRUE;
+}
+
 void COvaSettingsDlg::OnTabActivated(int index, int pageID) {
     if (index >= 0 && index < kTabPageSlots && m_pTabPage[index])
         m_pTabPage[index]->OnTabPageActivate(index, pageID);

@@ -94,6 +94,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Ctrl+Tab and Ctrl+Page Down go to the next tab, with Shift or Page Up to the one before.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // Every page takes its values back from its controls, then everything is written; the
     // dialog ends only when that succeeds.
     void OnOK() override;

@@ -121,6 +121,21 @@ const MessageMap* CTabCtrlSSL::GetMessageMap() const {
     return &map;
 }
 
+// The dialog manager looks for the next control after the tabs, not inside them; back from the
+// page (Shift+Tab) it goes on to the control before the tabs.
+BOOL CTabCtrlSSL::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_TAB || pMsg->hwnd != m_hWnd ||
+        ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0)
+        return FALSE;
+    const int index = GetCurSel();
+    CTabPageSSL* page = index == -1 ? nullptr : PageAt(index).page;
+    HWND first = page != nullptr ? ::GetNextDlgTabItem(page->m_hWnd, nullptr, FALSE) : nullptr;
+    if (first == nullptr) return FALSE;
+    ::SendMessageA(::GetAncestor(m_hWnd, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first),
+                   TRUE);
+    return TRUE;
+}
+
 // The page being left is still shown when the hook runs; its focus is kept for its return.
 void CTabCtrlSSL::OnSelChanging(NMHDR*, LRESULT* pResult) {
     *pResult = 0;

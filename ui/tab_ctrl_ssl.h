@@ -34,6 +34,9 @@ public:
     // window. A page that gets no tab is deleted at once.
     int AddOwnedPage(const std::string& title, int pageID, std::unique_ptr<CTabPageSSL> page);
 
+    // Tab on the tabs goes on into the page they show, as the dialog's own order does not.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     // A page has just been added at `index`. TRUE (the default) records the active window as
     // the window to focus when the page's tab is entered; FALSE records the window that has the

@@ -5,6 +5,7 @@
 #include "tests/win/afx_test_support.h"
 #include "tests/win/client_state.h"
 #include "tests/win/main_dialog_host.h"
+#include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
 
 #include <algorithm>
@@ -256,21 +257,71 @@ TEST_F(MainDialog, SiteIconFlagUsesTheInstallationsIconOrFallsBackSilently) {
     EXPECT_TRUE(boxes.empty());
 }
 
-// The main topic whichever tab is shown.
-// Enter and Escape inside a page are the page's and close nothing: what follows them ends the
-// dialog, OK after Escape and Cancel after Enter.
-TEST_F(MainDialog, EnterAndEscapeInsideAPageCloseNothing) {
-    for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
-        ASSERT_TRUE(Run([key](COvaSettingsDlg& d) {
-            const HWND list = GetDlgItem(d.m_page1.m_hWnd, 1006);
-            SetFocus(list);
-            PostMessageA(list, WM_KEYDOWN, key, 0);
-            if (key == VK_ESCAPE) PostMessageA(d.m_hWnd, WM_COMMAND, IDOK, 0);
-        }));
-        EXPECT_EQ(closedWithOk, key == VK_ESCAPE);
+struct Key {
+    WPARAM key;
+    bool ctrl = false, shift = false;
+};
+
+// Presses each key on whatever has the focus then, with Ctrl and Shift as given, and lets the
+// dialog handle it as its own loop does; the ID of the focused control after each.
+std::vector<int> Press(COvaSettingsDlg& d, std::vector<Key> keys) {
+    std::vector<int> focused;
+    for (const Key& k : keys) {
+        BYTE state[256] = {};
+        state[VK_CONTROL] = k.ctrl ? 0x80 : 0;
+        state[VK_SHIFT] = k.shift ? 0x80 : 0;
+        SetKeyboardState(state);
+        PostMessageA(GetFocus(), WM_KEYDOWN, k.key, 0);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageA(d.m_hWnd, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
+        state[VK_CONTROL] = state[VK_SHIFT] = 0;
+        SetKeyboardState(state);
+        focused.push_back(GetDlgCtrlID(GetFocus()));
     }
+    return focused;
 }
 
+// Escape and Enter inside a page close nothing and apply nothing; Tab goes round the dialog
+// through the controls of the page shown, and from the tabs into it; Ctrl+Tab and Ctrl+Page Down
+// go to the next tab, Ctrl+Shift+Tab back and round to the last; the arrow keys go round a radio
+// group of the page; Enter presses the page's button it is on, and Remove, closing, hands the
+// focus to the list.
+TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
+    const Key tab{VK_TAB}, back{VK_TAB, false, true}, next{VK_TAB, true},
+        before{VK_TAB, true, true};
+    ASSERT_TRUE(Run([&](COvaSettingsDlg& d) {
+        SetFocus(GetDlgItem(d.m_page1.m_hWnd, 1006));
+        Press(d, {{VK_ESCAPE}, {VK_RETURN}});
+        EXPECT_TRUE(IsWindowVisible(d.m_hWnd));
+        SetFocus(GetDlgItem(d.m_hWnd, IDC_BUTTON_HELP));
+        EXPECT_EQ(Press(d, {tab, tab, tab, tab, back}),
+                  (std::vector<int>{1029, 1006, 1009, IDOK, 1009}));
+        Press(d, {next, {VK_NEXT, true}, next});
+        EXPECT_EQ(d.m_tabPages.GetCurSel(), 3);
+        EXPECT_EQ(Press(d, {tab}), std::vector<int>{1052});
+        Press(d, {before, before, before, before});
+        EXPECT_EQ(d.m_tabPages.GetCurSel(), 8);
+
+        d.m_tabPages.SetCurFocus(4);
+        SetFocus(GetDlgItem(d.m_page4.m_hWnd, 1088));
+        EXPECT_EQ(Press(d, {{VK_DOWN}, {VK_DOWN}, {VK_UP}}), (std::vector<int>{1086, 1088, 1086}));
+        for (int language : {1012, 1013})  // each a group of its own, reached only by Tab
+            EXPECT_TRUE(GetWindowLongA(GetDlgItem(d.m_page4.m_hWnd, language), GWL_STYLE) &
+                        WS_TABSTOP);
+
+        d.m_tabPages.SetCurFocus(0);
+        templates::ClickRow(d.m_page1.m_hWnd, 1006, 0);
+        SetFocus(GetDlgItem(d.m_page1.m_hWnd, 1010));
+        EXPECT_EQ(Press(d, {{VK_RETURN}}), std::vector<int>{1006})
+            << "Remove closed, the list has it";
+    }));
+    EXPECT_FALSE(closedWithOk);
+    ASSERT_EQ(boxes.size(), 1u) << "nothing applied";
+    EXPECT_EQ(boxes[0].rfind("Information - (234)", 0), 0u) << "Remove asked";
+}
+
+// The main topic whichever tab is shown.
 TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     for (DWORD pid : driver::ProcessesNamed("hh.exe")) driver::EndProcess(pid);
     const auto help = [](COvaSettingsDlg& d) {
