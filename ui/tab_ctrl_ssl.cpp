@@ -166,13 +166,20 @@ void CTabCtrlSSL::OnSelChange(NMHDR*, LRESULT* pResult) {
     OnPageActivated(index, PageIdAt(index));
 }
 
-// The tabs pass the focus they receive on to where the current page had it.
-void CTabCtrlSSL::OnSetFocus() {
+// The tabs pass the focus they receive on to where the current page had it. Focus that comes
+// from inside the current page is where the page has it now: Wine's tabs take the focus on a
+// click, before the page is left, where the system's take none.
+LRESULT CTabCtrlSSL::OnSetFocus(WPARAM wParam, LPARAM) {
     Default();
     const int index = GetCurSel();
-    if (index == -1) return;
+    if (index == -1) return 0;
+    const HWND previous = reinterpret_cast<HWND>(wParam);
+    const CTabPageSSL* page = PageAt(index).page;
+    if (previous != nullptr && page != nullptr && ::IsChild(page->m_hWnd, previous))
+        FocusAt(index) = previous;
     HWND focus = FocusAt(index);
     if (focus != nullptr) ::SetFocus(focus);
+    return 0;
 }
 
 // Whatever takes the focus from the tabs is where the current page gets it back.

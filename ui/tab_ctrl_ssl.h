@@ -70,7 +70,7 @@ private:
 
     void OnSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelChange(NMHDR* pNMHDR, LRESULT* pResult);
-    void OnSetFocus();
+    LRESULT OnSetFocus(WPARAM wParam, LPARAM lParam);
     void OnKillFocus();
     void OnDestroy();
     LRESULT OnCommandFromChild(WPARAM wParam, LPARAM lParam);

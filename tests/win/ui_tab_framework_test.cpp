@@ -160,8 +160,6 @@ TEST_F(TabFrameworkTest, PagesGetConsecutiveTabsOnlyTheFirstShownAndTheParentHea
 
 TEST_F(TabFrameworkTest, ControlFocusedInAPageGetsTheFocusBackWhenThePageReturns) {
     HWND lastName = ::GetDlgItem(names, IDC_EDIT_LAST_NAME);
-    // From the tabs into the page, as the Tab key goes.
-    ::SetFocus(tabs);
     ::SetFocus(lastName);
     ASSERT_TRUE(ClickTab(tabs, 1));
     EXPECT_NE(::GetFocus(), lastName);
