@@ -482,15 +482,27 @@ void COvaSettingsDlg::AddTabs() {
     }
 }
 
-// The firewall page shows the policy as it is and hands nothing back.
 void COvaSettingsDlg::OnOK() {
+    if (m_bApplying) return;
     TIMELINE_STEP("OK pressed");
+    m_bApplying = true;
+    const bool applied = TakeValuesAndApply();
+    m_bApplying = false;
+    if (applied) CDialog::OnOK();  // otherwise the dialog stays open
+}
+
+void COvaSettingsDlg::OnCancel() {
+    if (!m_bApplying) CDialog::OnCancel();
+}
+
+// The firewall page shows the policy as it is and hands nothing back.
+bool COvaSettingsDlg::TakeValuesAndApply() {
     for (const PageRow& row : kPages)
-        if (row.role != kFirewallPage && !row.page(*this).StoreValues()) return;
+        if (row.role != kFirewallPage && !row.page(*this).StoreValues()) return false;
     TIMELINE_STEP("pages' values taken");
-    if (!SettingsApplier(*this).ApplySettings()) return;  // the dialog stays open
-    TIMELINE_STEP("settings applied");
-    CDialog::OnOK();
+    const bool applied = SettingsApplier(*this).ApplySettings();
+    if (applied) TIMELINE_STEP("settings applied");
+    return applied;
 }
 
 void COvaSettingsDlg::OnHelp() {

@@ -99,6 +99,8 @@ protected:
     // Every page takes its values back from its controls, then everything is written; the
     // dialog ends only when that succeeds.
     void OnOK() override;
+    // Nothing while OK is writing.
+    void OnCancel() override;
     const MessageMap* GetMessageMap() const override;
 
 private:
@@ -112,6 +114,7 @@ private:
     void HandTextsToPages();
     void CreatePages();
     void AddTabs();
+    bool TakeValuesAndApply();
 
     void OnHelp();
     void OnPaint();
@@ -123,4 +126,7 @@ private:
     };
     // the installation's icon file, when it is the window's icon
     std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer> m_siteIcon;
+    // The boxes OK shows while it writes have no owner and leave the dialog usable: another OK
+    // then would write everything again inside the first, a Cancel end the dialog half written.
+    bool m_bApplying = false;
 };

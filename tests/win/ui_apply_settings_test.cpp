@@ -254,6 +254,28 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
     }
 }
 
+// OK and Cancel pressed while a box of OK's writing is up change nothing: everything is written
+// once, and the dialog ends with that OK.
+TEST_F(ApplySettings, OkAndCancelWhileOkIsWritingAreIgnored) {
+    ASSERT_TRUE(Ovasim("fixture FailItems 59=9033"));  // auto-connect fails, and OK goes on
+    bool shown = false;
+    SetMessageBoxRecorder([&](HWND, const std::string&, const std::string& title, UINT) {
+        boxes.push_back(title);
+        for (int command : {IDOK, IDCANCEL})
+            if (boxes.size() == 1) g_dialog->SendMessage(WM_COMMAND, command);
+        shown = IsWindowVisible(g_dialog->m_hWnd);
+        return IDOK;
+    });
+    ASSERT_TRUE(Run(kOk));
+    EXPECT_TRUE(shown) << "Cancel did not end it";
+    EXPECT_TRUE(closedWithOk);
+    EXPECT_EQ(boxes, Names{"Error - (9033)"});
+    const Writes writes = ValueWrites();
+    EXPECT_EQ(std::count_if(writes.begin(), writes.end(),
+                            [](const auto& write) { return write.first == schema::kLanguage; }),
+              1);
+}
+
 TEST_F(ApplySettings, ARunValueIsReplacedOnlyWhereItExists) {
     SetText(HKEY_LOCAL_MACHINE, schema::kRunKey, schema::kRunOvanta, "old");
     ASSERT_TRUE(Run(Then([](auto& d) { Tick(d.m_page9, 1087, false); }, kOk)));
