@@ -272,21 +272,19 @@ std::vector<int> Press(COvaSettingsDlg& d, std::vector<Key> keys) {
         state[VK_SHIFT] = k.shift ? 0x80 : 0;
         SetKeyboardState(state);
         PostMessageA(GetFocus(), WM_KEYDOWN, k.key, 0);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
             if (!IsDialogMessageA(d.m_hWnd, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
-        state[VK_CONTROL] = state[VK_SHIFT] = 0;
-        SetKeyboardState(state);
         focused.push_back(GetDlgCtrlID(GetFocus()));
     }
+    BYTE none[256] = {};
+    SetKeyboardState(none);
     return focused;
 }
 
 // Escape and Enter inside a page close nothing and apply nothing; Tab goes round the dialog
 // through the controls of the page shown, and from the tabs into it; Ctrl+Tab and Ctrl+Page Down
-// go to the next tab, Ctrl+Shift+Tab back and round to the last; the arrow keys go round a radio
-// group of the page; Enter presses the page's button it is on, and Remove, closing, hands the
-// focus to the list.
+// go to the next tab, Ctrl+Shift+Tab back and round to the last; Enter presses the page's button
+// it is on, and Remove, closing, hands the focus to the list.
 TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
     const Key tab{VK_TAB}, back{VK_TAB, false, true}, next{VK_TAB, true},
         before{VK_TAB, true, true};
@@ -303,9 +301,6 @@ TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
         Press(d, {before, before, before, before});
         EXPECT_EQ(d.m_tabPages.GetCurSel(), 8);
 
-        d.m_tabPages.SetCurFocus(4);
-        SetFocus(GetDlgItem(d.m_page4.m_hWnd, 1088));
-        EXPECT_EQ(Press(d, {{VK_DOWN}, {VK_DOWN}, {VK_UP}}), (std::vector<int>{1086, 1088, 1086}));
         for (int language : {1012, 1013})  // each a group of its own, reached only by Tab
             EXPECT_TRUE(GetWindowLongA(GetDlgItem(d.m_page4.m_hWnd, language), GWL_STYLE) &
                         WS_TABSTOP);
