@@ -2,6 +2,8 @@
 
 #include "afx/win_app.h"
 
+#include <utility>
+
 namespace {
 
 // The dialog manager's loop hands each message to the thread's message filter before it
@@ -25,12 +27,14 @@ public:
 
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
-        // a window that hands the message to the dialog manager itself comes back here
-        static bool walking = false;
-        if (code == MSGF_DIALOGBOX && !walking) {
-            walking = true;
-            const bool taken = Walk(reinterpret_cast<MSG*>(lParam));
-            walking = false;
+        auto* pMsg = reinterpret_cast<MSG*>(lParam);
+        // A window that hands this very message to the dialog manager itself brings it back
+        // here; a dialog opened while it is walked has messages of its own.
+        static const MSG* walked = nullptr;
+        if (code == MSGF_DIALOGBOX && pMsg != walked) {
+            const MSG* outer = std::exchange(walked, pMsg);
+            const bool taken = Walk(pMsg);
+            walked = outer;
             if (taken) return TRUE;
         }
         return ::CallNextHookEx(s_hook, code, wParam, lParam);

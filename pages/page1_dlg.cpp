@@ -235,11 +235,8 @@ void CPage1Dlg::ApplyAutoStart() {
 
 void CPage1Dlg::ShowSelection() {
     EnableControls(true, kListControls);
-    // a button about to be disabled hands the focus to the list, or nothing would have it
-    const HWND focus = ::GetFocus();
-    const int focused = ::IsChild(m_hWnd, focus) ? ::GetDlgCtrlID(focus) : 0;
-    if (m_pSelected == nullptr &&
-        (focused == IDC_BUTTON_REMOVE_ENTRY || focused == IDC_BUTTON_MODIFY_ENTRY))
+    // Remove, about to be disabled with the focus, hands it to the list, or nothing would have it
+    if (m_pSelected == nullptr && ::GetFocus() == GetDlgItem(IDC_BUTTON_REMOVE_ENTRY)->m_hWnd)
         m_list.SetFocus();
     EnableControls(m_pSelected != nullptr, kEntryButtons);
 }
@@ -284,9 +281,10 @@ void CPage1Dlg::AddOrReplace(const EntryFields& fields) {
         if (AppendEntry(std::move(entry)) < 0) ShowErrorText(kMsgNewEntryNotShown);
         return;
     }
-    if (ShowTextBox(m_hWnd, kMsgSameCard, "Information - (9094)", "알림 - (9094)", kQuestionBoxType,
-                    existing->card) == IDYES)
-        return;
+    // only No, or no question at all, replaces: a box that could not be shown is no consent
+    const int answer = ShowTextBox(m_hWnd, kMsgSameCard, "Information - (9094)", "알림 - (9094)",
+                                   kQuestionBoxType, existing->card);
+    if (answer != IDNO && answer != kNoBoxShown) return;
     *existing = candidate;  // the row keeps its icon
     m_list.RedrawItems(0, m_list.GetItemCount() - 1);
 }

@@ -167,8 +167,8 @@ void CTabCtrlSSL::OnSelChange(NMHDR*, LRESULT* pResult) {
 }
 
 // The tabs pass the focus they receive on to where the current page had it. Focus that comes
-// from inside the current page is where the page has it now: Wine's tabs take the focus on a
-// click, before the page is left, where the system's take none.
+// from inside the current page is where the page has it now: the tabs take the focus when a tab
+// is pressed, under Wine before the page is left.
 LRESULT CTabCtrlSSL::OnSetFocus(WPARAM wParam, LPARAM) {
     Default();
     const int index = GetCurSel();

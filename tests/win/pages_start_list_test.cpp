@@ -104,13 +104,13 @@ TEST_F(StartListPage, LoadingListsTheStoredEntriesThatHaveAProfile) {
 // Modify hands the dialog the clicked entry and compares no cards; a click serves one action. The
 // lock closes the auto-start box alone; clearing the box closes the list and its buttons.
 TEST_F(StartListPage, AddAsksForACardInOtherCaseModifyDoesNotAndAutoStartOpensTheList) {
-    for (int reply : {IDYES, IDNO}) {
+    for (int reply : {IDYES, IDNO, 0}) {  // 0: the box itself failed
         answer = reply;
         const auto page = Make("Wi-Fi;;Odd", 2);
         page->answers = {{}, {"wi-fi", "C:\\q\\new.pcf", "", ""}, {"New", "C:\\n.wcf", "", ""}};
         for (int run = 0; run < 3; ++run) Notify(page->m_hWnd, 1009, BN_CLICKED);
         EXPECT_EQ(boxes, Names{"Information - (9094)Wi-Fi"});
-        const char* first = reply == IDYES ? "Wi-Fi campus.WCF/0" : "wi-fi new.pcf/0";
+        const char* first = reply == IDNO ? "wi-fi new.pcf/0" : "Wi-Fi campus.WCF/0";
         EXPECT_EQ(Rows(*page), (Names{first, "Odd lab.hcf/2", "New n.wcf/0"}));
     }
     EXPECT_EQ(OpenControls(*Make("LAN", 1, 1, true)), (Open{false, true, true, false, false}));

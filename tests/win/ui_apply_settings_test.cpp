@@ -260,10 +260,10 @@ TEST_F(ApplySettings, OkAndCancelWhileOkIsWritingAreIgnored) {
     ASSERT_TRUE(Ovasim("fixture FailItems 59=9033"));  // auto-connect fails, and OK goes on
     bool shown = false;
     SetMessageBoxRecorder([&](HWND, const std::string&, const std::string& title, UINT) {
-        if (boxes.empty())  // once: a second OK inside the first would ask again
+        boxes.push_back(title);
+        if (boxes.size() == 1)  // once: a second OK inside the first would ask again
             for (int command : {IDOK, IDCANCEL}) g_dialog->SendMessage(WM_COMMAND, command);
         shown = IsWindowVisible(g_dialog->m_hWnd);
-        boxes.push_back(title);
         return IDOK;
     });
     ASSERT_TRUE(Run(kOk));
