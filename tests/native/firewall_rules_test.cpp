@@ -31,20 +31,10 @@ std::vector<unsigned char> Block(const std::vector<FirewallRule>& rules, int cou
     return block;
 }
 
+// 192.168.0.1 to .255 inbound and 10.0.0.1 to .254 outbound, with four ports.
 FirewallRule Rule(std::uint32_t direction, std::uint16_t protocol, std::uint32_t action) {
-    FirewallRule rule;
-    rule.inboundFrom = 0xC0A80001;  // 192.168.0.1
-    rule.inboundTo = 0xC0A800FF;
-    rule.outboundFrom = 0x0A000001;  // 10.0.0.1
-    rule.outboundTo = 0x0A0000FE;
-    rule.inboundFromPort = 53;
-    rule.inboundToPort = 1024;
-    rule.outboundFromPort = 1025;
-    rule.outboundToPort = 80;
-    rule.protocol = protocol;
-    rule.action = action;
-    rule.direction = direction;
-    return rule;
+    return {0xC0A80001, 0xC0A800FF, 0x0A000001, 0x0A0000FE, 53,       1024,
+            1025,       80,         protocol,   action,     direction};
 }
 
 // Rows of known directions and protocols are proven whole through the firewall page.

@@ -1,4 +1,4 @@
-// Dialogs from real templates: how modeless and modal dialogs begin and end.
+// Dialogs from real templates: how a modeless dialog begins and ends.
 #include "tests/win/afx_test_ids.h"
 #include "tests/win/afx_test_support.h"
 
@@ -6,24 +6,18 @@
 
 namespace {
 
-// Records its life; in its initialisation it types into its field and posts `endWith`.
+// Records its life.
 class CLifeDlg : public CDialog {
 public:
-    explicit CLifeDlg(UINT nIDTemplate = IDD_AFX_MODAL) : CDialog(nIDTemplate, nullptr) {}
+    CLifeDlg() : CDialog(IDD_AFX_MODAL, nullptr) {}
 
     Log log;
     std::string m_strValue = "loaded";
-    WPARAM endWith = 0;
 
 protected:
     BOOL OnInitDialog() override {
         log.push_back("init");
-        CDialog::OnInitDialog();
-        if (endWith != 0) {
-            SetDlgItemText(IDC_EDIT_VALUE, "typed");
-            PostMessage(WM_COMMAND, endWith);
-        }
-        return TRUE;
+        return CDialog::OnInitDialog();
     }
     void DoDataExchange(CDataExchange* pDX) override {
         log.push_back(pDX->m_bSaveAndValidate ? "save" : "load");
@@ -55,23 +49,6 @@ TEST(DialogTest, ModelessDialogLivesFromCreateToDestroyWindowOrItsObjectsEnd) {
         hOther = other.m_hWnd;
     }
     EXPECT_FALSE(::IsWindow(hOther));
-}
-
-TEST(DialogTest, ModalDialogEndedFromInsideSavesItsFieldsOnOkOnly) {
-    const struct {
-        WPARAM command;
-        const char* value;
-        Log log;
-    } cases[] = {{IDOK, "typed", {"init", "load", "save", "last message"}},
-                 {IDCANCEL, "loaded", {"init", "load", "last message"}}};
-    for (const auto& c : cases) {
-        CLifeDlg dlg;
-        dlg.endWith = c.command;
-        EXPECT_EQ(dlg.DoModal(), static_cast<INT_PTR>(c.command));
-        EXPECT_EQ(dlg.m_strValue, c.value);
-        EXPECT_EQ(dlg.log, c.log);
-        EXPECT_EQ(dlg.m_hWnd, nullptr);
-    }
 }
 
 }  // namespace

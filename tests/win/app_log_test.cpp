@@ -25,10 +25,6 @@ protected:
     }
 
     static std::string Read(const std::string& path) { return ReadFileContent(path).value_or(""); }
-    static void MakeFile(const std::string& path, size_t size, char fill) {
-        std::ofstream f(path, std::ios::binary);
-        f << std::string(size, fill);
-    }
 
     std::string folder, log, backup;
 };
@@ -60,8 +56,8 @@ TEST_F(DiagnosticLog, MovesToTheBackupOnlyWhenTheLinePassesTheLimit) {
     const size_t line = kStampAndBlank + 1 + 2;  // of the message "x"
     for (size_t sizeAfterLine : {5120000u, 5120001u}) {
         const bool rotated = sizeAfterLine > 5120000;
-        MakeFile(backup, 10, 'b');  // an older backup gives way
-        MakeFile(log, sizeAfterLine - line, 'o');
+        std::ofstream(backup, std::ios::binary) << std::string(10, 'b');  // an older one gives way
+        std::ofstream(log, std::ios::binary) << std::string(sizeAfterLine - line, 'o');
         WriteLog("x");
         EXPECT_EQ(Read(rotated ? backup : log).size(), sizeAfterLine);
         EXPECT_EQ(Read(backup).substr(0, 11), rotated ? std::string(11, 'o') : "bbbbbbbbbb");

@@ -1,11 +1,7 @@
 // The version code of the real system query, under each Windows version that Wine can report
 // for one program (its per-application "Version" setting).
+#include "tests/win/template_support.h"
 #include "tools/driver/driver.h"
-
-#include <gtest/gtest.h>
-
-#include <cstring>
-#include <utility>
 
 namespace {
 
@@ -19,12 +15,8 @@ TEST(WindowsVersionOnWine, EachReportedVersionGivesItsCode) {
                                                  {nullptr, 20}};
     for (const auto& [version, code] : cases) {
         SCOPED_TRACE(version ? version : "no setting");
-        RegDeleteTreeA(HKEY_CURRENT_USER, kAppDefaults);
-        if (version) {
-            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, kAppDefaults, "Version", REG_SZ, version,
-                                      static_cast<DWORD>(std::strlen(version) + 1)),
-                      ERROR_SUCCESS);
-        }
+        templates::SetText(HKEY_CURRENT_USER, kAppDefaults, "Version",
+                           version ? std::optional<std::string>(version) : std::nullopt);
         // the probe's exit code holds both the code and whether it is of the NT family
         const int exit = driver::Run("\"" + driver::OwnFolder() + "\\version_probe.exe\"");
         EXPECT_EQ(exit / 2, code);

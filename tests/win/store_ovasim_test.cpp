@@ -1,5 +1,7 @@
 // ovasim, the client's administration tool, run as its own process the way scripts and the e2e
-// tests run it: a fresh installation, the dump, and the verbs that set one thing.
+// tests run it: a fresh installation, the dump, and the verbs that set one thing; and the start
+// list's passwords, which the store module keeps out of the registry's plain view.
+#include "app/file_content.h"
 #include "client/loaded_module.h"
 #include "sim/common/sim_state.h"
 #include "tools/driver/driver.h"
@@ -9,6 +11,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <set>
 #include <string>
 #include <utility>
@@ -139,6 +142,58 @@ TEST_F(OvasimTest, EveryItemTheEditorReadsAtStartAnswersWhatOvasimStored) {
                                 {"id", "alice"},
                                 {"passwordSet", true}}));
     EXPECT_EQ(entries[1]["passwordSet"], false);
+}
+
+// Every way a text can stand in a registry export: as it is, UTF-16 as regedit writes texts, and
+// the hex lists it writes binary data in, of the ANSI and of the UTF-16 bytes.
+std::vector<std::string> ExportForms(const std::string& text) {
+    auto wide = [](const std::string& ascii) {
+        std::string out;
+        for (char c : ascii) out += std::string(1, c) + '\0';
+        return out;
+    };
+    std::string hexAnsi, hexWide;
+    char hex[8];
+    for (char c : text) {
+        std::snprintf(hex, sizeof hex, "%02x,", static_cast<unsigned char>(c));
+        hexAnsi += hex;
+        hexWide += std::string(hex) + "00,";
+    }
+    hexAnsi.pop_back();
+    return {text, wide(text), wide(hexAnsi), wide(hexWide.substr(0, hexWide.size() - 4))};
+}
+
+TEST_F(OvasimTest, AStartListPasswordIsNowhereInAFullExportOfTheRegistry) {
+    const std::string password = "Xq4!Export#Pw";
+    const std::string id = "Xq4!Export#Id";  // stored in plain text: proves the export is read
+    LoadedModule store("OvaReg.dll");        // one module for the whole list, as OK writes it
+    ASSERT_TRUE(store.ready());
+    std::string text;
+    const auto request = [&](unsigned item, DWORD value, const std::string& in, DWORD size) {
+        text = in;
+        text.resize(size);
+        DWORD status = 0;
+        return store.object()->Invoke(item, &value, text.data(), &size, &status) != 0;
+    };
+    // the whole start list as the editor writes it with auto-start on
+    ASSERT_TRUE(request(73, 0, "", 5120) && request(57, 1, "", 5120));
+    for (auto [item, second] :
+         {std::pair{65, std::string("C:\\p\\office.pcf")}, {68, password}, {69, id}})
+        ASSERT_TRUE(request(item, 0, "Export LAN;;" + second + ";;", 5120));
+    ASSERT_TRUE(request(71, 0, "C:\\p\\office.pcf;;", 5120));
+    ASSERT_TRUE(request(54, 0, "export lan", 1024));
+    ASSERT_EQ(text.c_str(), password);
+
+    const std::string file = "C:\\users\\Public\\full-export.reg";
+    DeleteFileA(file.c_str());
+    ASSERT_EQ(driver::Run("regedit.exe /E \"" + file + "\""), 0);
+    const std::string exported = ReadFileContent(file).value_or("");
+    DeleteFileA(file.c_str());
+    ASSERT_GT(exported.size(), 100000u) << "the whole registry, every hive";
+
+    EXPECT_NE(exported.find(ExportForms(id)[1]), std::string::npos);
+    for (const std::string& form : ExportForms(password))
+        EXPECT_EQ(exported.find(form), std::string::npos);
 }
 
 }  // namespace
