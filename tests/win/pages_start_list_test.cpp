@@ -65,8 +65,6 @@ protected:
         }
         return rows;
     }
-    static void Click(const CPage1Dlg& page, int row) { ClickRow(page.m_hWnd, 1006, row); }
-    static void Select(const CPage1Dlg& page, int row) { SelectRow(page.m_hWnd, 1006, row); }
     static Open OpenControls(const CPage1Dlg& page) {
         Open open;
         for (int id : {1029, 1006, 1009, 1010, 1011}) open.push_back(Enabled(page.m_hWnd, id));
@@ -116,12 +114,12 @@ TEST_F(StartListPage, AddAsksForACardInOtherCaseModifyDoesNotAndAutoStartOpensTh
     EXPECT_EQ(OpenControls(*Make("LAN", 1, 1, true)), (Open{false, true, true, false, false}));
     const auto page = Make("LAN;;Wi-Fi", 2);
     page->answers = {{"LAN", "C:\\p\\lab.pcf", "", ""}};
-    Click(*page, 1);
+    ClickRow(page->m_hWnd, 1006, 1);
     for (int run = 0; run < 2; ++run) Notify(page->m_hWnd, 1011, BN_CLICKED);
     EXPECT_EQ(page->handed.at(0).card + page->handed[0].password, "Wi-FiPw~4");
     EXPECT_EQ(Rows(*page), (Names{"LAN office.pcf/1", "LAN lab.pcf/0"}));
 
-    Click(*page, 0);  // opens Remove and Modify, which clearing the box closes
+    ClickRow(page->m_hWnd, 1006, 0);  // opens Remove and Modify, which clearing the box closes
     for (bool on : {false, true}) {
         SendDlgItemMessageA(page->m_hWnd, 1029, BM_CLICK, 0, 0);
         EXPECT_EQ(OpenControls(*page), (Open{true, on, on, false, false}));
@@ -136,9 +134,9 @@ TEST_F(StartListPage, RemoveAsksAboutTheClickedEntryWhileItsRowIsSelected) {
     const auto remove = [&](int clicked, int selected, int reply) {
         answer = reply;
         boxes.clear();
-        Click(*page, clicked);
+        ClickRow(page->m_hWnd, 1006, clicked);
         EXPECT_EQ(OpenControls(*page), (Open{true, true, true, true, true}));
-        Select(*page, selected);
+        SelectRow(page->m_hWnd, 1006, selected);
         Notify(page->m_hWnd, 1010, BN_CLICKED);
         EXPECT_EQ(OpenControls(*page), (Open{true, true, true, false, false}));
     };

@@ -58,7 +58,6 @@ TEST_F(PagesSecond, PagesAreHiddenChildrenWithTheirTextsSkinAndLock) {
 
 constexpr char kGinaKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\OvaGina";
 constexpr char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-constexpr char kProbeVersionKey[] = "Software\\Wine\\AppDefaults\\logon_page_probe.exe";
 constexpr char kCards[] = "W1||Wired One||0##R1||Radio One||1##W2||Wired Two||0##";
 const Names kCardNames = {"Wired One", "Radio One", "Wired Two"};
 const std::set<int> kEveryControl = {1055, 1056, 1057, 1058, 1059, 1060, 1061, 1062};
@@ -88,7 +87,6 @@ protected:
     static void TearDownTestSuite() {
         testing_client::ClearFixtures();
         SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", std::nullopt);
-        RegDeleteTreeA(HKEY_CURRENT_USER, kProbeVersionKey);
     }
     void SetUp() override {
         PageHost::SetUp();
@@ -176,15 +174,6 @@ TEST_F(WindowsLogonPage, StoredSettingsComeBackOnlyWithTheClientsModuleAndTheGro
     EXPECT_EQ(Enabled(p), (std::set<int>{1055, 1056, 1057}));
     ASSERT_EQ(boxTitles.size(), 1u);
     EXPECT_EQ(boxTitles[0].substr(boxTitles[0].size() - 6), "(8087)");
-}
-
-TEST_F(WindowsLogonPage, OutsideTheNtFamilyThePageIsUntickedWithEveryControlDisabled) {
-    SetText(HKEY_LOCAL_MACHINE, kWinlogonKey, "GinaDLL", "OvaGina.dll");
-    SetText(HKEY_LOCAL_MACHINE, kGinaKey, "UseOvaGina", "1");
-    const std::string probe = "\"" + driver::OwnFolder() + "\\logon_page_probe.exe\"";
-    EXPECT_EQ(driver::Run(probe), 0x7FF) << "NT family: ticked, every control enabled";
-    SetText(HKEY_CURRENT_USER, kProbeVersionKey, "Version", "win98");
-    EXPECT_EQ(driver::Run(probe), 0x400);
 }
 
 }  // namespace

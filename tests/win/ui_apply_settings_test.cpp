@@ -146,9 +146,9 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
         std::vector<std::string> setup;
         Act act;
         std::vector<std::pair<std::string, Json>> expected;
+        std::vector<std::string> unwritten = {};
         std::vector<int> boxes = {};
         bool closes = true, anyValueWritten = true;
-        std::vector<std::string> unwritten = {};
     } cases[] = {
         {{}, WaitTime("5x"), {{gina + kGinaAuthTimeout, "5x"}, {run, nullptr}}},  // none made
         {{LongCards(1024)},
@@ -169,17 +169,11 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
         {{"set-item 77 --int 2"},
          Untick<&D::m_page6>(1055),
          {{gina + kUseOvaGina, "1"}, {ginaDll, "OvaGina.dll"}},
-         {},
-         true,
-         true,
          {kUseOvaGina, kGinaNicName, kGinaNdisName, kGinaNicType, kGinaProfilePathName,
           kGinaAuthTimeout, kGinaDll}},
         {{},
          Untick<&D::m_page9>(1087),
          {{startUp + kStartUpAuthEnable, 0}, {startUp + kStartUpDriver, "ndis"}},
-         {},
-         true,
-         true,
          {kStartUpProfile, kStartUpDriver}},
         // auto-start on with no entry left opens and commits an empty list
         {{"fixture MissingTexts 8052"},  // no question before a removal
@@ -205,18 +199,18 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
         {{"fixture FailItems 71=9033"},
          Untick<&D::m_page1>(1029),
          {{items + "41", 0}, {items + "71", nullptr}, {"/store/startList/2/profile", lab}}},
-        {{}, Unpick<&D::m_page3>(1014), {}, {8077}, false, false},
-        {{}, Unpick<&D::m_page3>(1015), {}, {8078}, false, false},
-        {{LongCards(1025)}, kChooseFirstWirelessCard, {}, {8063}, false, false},
-        {{}, WaitTime(""), {}, {8082}, false},
-        {{}, WaitTime("0"), {}, {8083}, false},
-        {{}, WaitTime("21"), {}, {8083}, false},
-        {{"fixture FailRegValues NicName"}, nullptr, {}, {0, 8084}, false},
-        {{"fixture FailRegValues UseOvaGina"}, Untick<&D::m_page6>(1055), {}, {0, 8081}, false},
-        {{}, Unpick<&D::m_page8>(1068), {}, {8079}, false},
-        {{}, Unpick<&D::m_page8>(1069), {}, {8080}, false},
-        {{"fixture FailRegValues UserNotice"}, Untick<&D::m_page8>(1066), {}, {}, false},
-        {{}, Unpick<&D::m_page9>(1082), {}, {8105}, false},
+        {{}, Unpick<&D::m_page3>(1014), {}, {}, {8077}, false, false},
+        {{}, Unpick<&D::m_page3>(1015), {}, {}, {8078}, false, false},
+        {{LongCards(1025)}, kChooseFirstWirelessCard, {}, {}, {8063}, false, false},
+        {{}, WaitTime(""), {}, {}, {8082}, false},
+        {{}, WaitTime("0"), {}, {}, {8083}, false},
+        {{}, WaitTime("21"), {}, {}, {8083}, false},
+        {{"fixture FailRegValues NicName"}, nullptr, {}, {}, {0, 8084}, false},
+        {{"fixture FailRegValues UseOvaGina"}, Untick<&D::m_page6>(1055), {}, {}, {0, 8081}, false},
+        {{}, Unpick<&D::m_page8>(1068), {}, {}, {8079}, false},
+        {{}, Unpick<&D::m_page8>(1069), {}, {}, {8080}, false},
+        {{"fixture FailRegValues UserNotice"}, Untick<&D::m_page8>(1066), {}, {}, {}, false},
+        {{}, Unpick<&D::m_page9>(1082), {}, {}, {8105}, false},
         // after 8077 the user changes something else (auto-connect) and presses OK again
         {{},
          [](COvaSettingsDlg& d) {
@@ -226,6 +220,7 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
              Tick(d.m_page3, 1021, false);
          },
          {{items + "44", 0}, {items + "45", ""}, {items + "84", ""}},  // no NDIS name when unticked
+         {},
          {8077}},
     };
     for (const auto& c : cases) {
@@ -337,19 +332,23 @@ TEST_F(ApplySettings, ShortcutModeReplacesTheProfileShortcutsOfBothStartupFolder
     DeleteFileA((common + "\\office.pcf.lnk").c_str());
 }
 
-// Wine fixes a program's Windows version at its start, so OK is pressed in a probe process that
-// Wine tells it runs on Windows 98: it writes the rest, but no Windows logon value. Switching and
-// start-up authentication are off: outside the NT family the profiles lie elsewhere.
-TEST_F(ApplySettings, OutsideTheNtFamilyOkWritesNoWindowsLogonValue) {
+// Wine fixes a program's Windows version at its start, so the dialog runs in a probe process
+// that Wine tells it runs on Windows 98: the logon page is off and OK writes the rest, but no
+// Windows logon value. Switching and start-up authentication are off: outside the NT family the
+// profiles lie elsewhere.
+TEST_F(ApplySettings, OutsideTheNtFamilyTheLogonPageIsOffAndOkWritesNoneOfIt) {
     using namespace schema;
     SetDword(HKEY_LOCAL_MACHINE, kOvaSvcKey, kWireWirelessAutoSwitch, 0);
     SetDword(HKEY_LOCAL_MACHINE, kStartUpKey, kStartUpAuthEnable, 0);
+    const std::string command = "\"" + driver::OwnFolder() + "\\logon_page_probe.exe\"";
+    EXPECT_EQ(driver::Run(command), 0xFFF)
+        << "NT family: ticked, every control enabled, closed by OK";
     constexpr char kVersionKey[] = "Software\\Wine\\AppDefaults\\logon_page_probe.exe";
     SetText(HKEY_CURRENT_USER, kVersionKey, "Version", "win98");
-    driver::Process probe =
-        driver::Start("\"" + driver::OwnFolder() + "\\logon_page_probe.exe\" ok");
+    driver::Process probe = driver::Start(command);
     DWORD code = 0;
-    EXPECT_TRUE(driver::WaitForExit(probe, 60000, &code) && code == IDOK) << "closed by OK";
+    EXPECT_TRUE(driver::WaitForExit(probe, 60000, &code));
+    EXPECT_EQ(code, 0xC00u) << "unticked, every control disabled, closed by OK";
     std::set<std::string> written;
     for (const auto& e :
          testing_client::JournalOf(driver::OwnFolder() + "\\ovacli-journal.txt", probe.pid))
