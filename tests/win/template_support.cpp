@@ -72,12 +72,6 @@ std::vector<std::string> Lines(HWND page, int combo) {
     return lines;
 }
 
-std::string Text(HWND page, int id) {
-    char text[260] = {};
-    GetDlgItemTextA(page, id, text, sizeof text);
-    return text;
-}
-
 bool Enabled(HWND page, int id) {
     return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
 }

@@ -5,6 +5,7 @@
 #include "app/message_box.h"
 #include "app/ovasettings_app.h"
 #include "res/resource.h"
+#include "tools/driver/driver.h"
 #include "ui/skinned_page.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ void ExpectPages(const std::vector<PageCase>& pages, CWnd* parent);
 
 // What the user reads and does on a page's controls; Notify sends what a control tells its page.
 std::vector<std::string> Lines(HWND page, int combo);
-std::string Text(HWND page, int id);
+inline constexpr auto Text = driver::ControlText;
 bool Enabled(HWND page, int id);
 bool Ticked(HWND page, int id);
 void Notify(HWND page, int id, int code);
