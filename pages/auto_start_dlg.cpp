@@ -182,10 +182,13 @@ void CAutoStartDlg::OnCardDropDown() {
     }
 }
 
-// A profile already chosen stays only when it is of the new card's kind.
+// A profile already chosen stays only when it is of the new card's kind. A list filled for the
+// other kind offers nothing until it is opened again: the arrow keys on the closed list would
+// otherwise choose a profile of the old kind.
 void CAutoStartDlg::OnCardChosen() {
     const int chosen = m_comboCard.GetCurSel();
     if (chosen < 0) return;
+    const int kindBefore = m_nKind;
     m_comboCard.GetLBText(chosen, m_strCardText);
     if (StartsWith(m_strCardText, kWiredPrefix)) {
         m_strCardName = m_strCardText.substr(sizeof kWiredPrefix - 1);
@@ -199,6 +202,11 @@ void CAutoStartDlg::OnCardChosen() {
         m_strCardName.clear();
         m_strProfileText.clear();
         ShowError(kMsgUnknownCardKind);
+    }
+    if (m_nKind != kindBefore) {
+        m_comboProfile.ResetContent();
+        m_strCommonPaths.clear();
+        m_strUserPaths.clear();
     }
     UpdateData(FALSE);
 }

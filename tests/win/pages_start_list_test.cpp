@@ -184,8 +184,8 @@ protected:
 };
 
 // Profiles wait for a card, and only the kind's extension counts, in any case; a name in both
-// folders is the common file. A wired card then drops the wireless profile, so OK finds none; a
-// card of neither kind clears card and profile, so OK finds no card.
+// folders is the common file. A wired card then drops the wireless profile and the list, so OK
+// finds none; a card of neither kind clears card and profile, so OK finds no card.
 TEST_F(StartEntry, ProfilesOfTheCardsKindTheCommonOneWinningUntilTheKindChanges) {
     for (const char* name : {"A.WCF", "both.wcf", "c.wcfx", "d.pcf"})
         Put(folders.user, name, "[Profile]\r\n");
@@ -200,6 +200,7 @@ TEST_F(StartEntry, ProfilesOfTheCardsKindTheCommonOneWinningUntilTheKindChanges)
     EXPECT_EQ(dialog->m_strProfilePath, folders.common + "\\both.wcf");
     Choose(*dialog, kCards, "(Wire)Cable");
     EXPECT_EQ(Text(d, kProfiles), "");
+    EXPECT_EQ(Lines(d, kProfiles), Names{}) << "the arrow keys on it find no wireless profile";
     EXPECT_FALSE(Ok(*dialog));
     Choose(*dialog, kProfiles, "d.pcf");
     Choose(*dialog, kCards, "(?] Odd");
