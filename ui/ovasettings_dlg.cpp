@@ -480,6 +480,8 @@ void COvaSettingsDlg::AddTabs() {
         }
         ++index;
     }
+    // the first tab is entered as the dialog opens: a firewall page there reads its policy now
+    if (index > 0) OnTabActivated(0, 0);
 }
 
 void COvaSettingsDlg::OnOK() {

@@ -157,6 +157,16 @@ TEST_F(MainDialog, ATabTheControlRefusesTakesNoIndex) {
     }
 }
 
+// The first tab is entered as the dialog opens: a firewall page there shows the policy at once.
+TEST_F(MainDialog, AFirewallPageOnTheFirstTabShowsThePolicyAtOnce) {
+    for (const char* item : {"50 --text 00000", "77 --int 0", "80 --int 0"})
+        ASSERT_TRUE(Ovasim(std::string("set-item ") + item));
+    ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
+        ASSERT_EQ(d.m_pTabPage[0], &d.m_page7);
+        EXPECT_GT(ListView_GetItemCount(::GetDlgItem(d.m_page7.m_hWnd, 1065)), 0);
+    }));
+}
+
 TEST_F(MainDialog, AnOptionalItemThatFailsTakesItsDefault) {
     for (const char* item : {"77 --int 1", "813 --int 1", "78 --int 0", "40 --int 1"})
         ASSERT_TRUE(Ovasim(std::string("set-item ") + item));
