@@ -23,6 +23,16 @@ std::vector<std::string> SplitAtEach(const std::string& text, char separator) {
 
 }  // namespace
 
+std::string CardListEntry(const std::string& ndisName, const std::string& displayName,
+                          bool wireless) {
+    const auto carried = [](std::string name) {
+        for (char& c : name)
+            if (c == '#' || c == '|') c = '_';
+        return name;
+    };
+    return carried(ndisName) + "||" + carried(displayName) + (wireless ? "||1##" : "||0##");
+}
+
 std::vector<NicEntry> ParseCardList(const std::string& text) {
     std::vector<NicEntry> cards;
     std::string rest = text;

@@ -14,6 +14,12 @@ struct NicEntry {
     std::string NdisName;  // NDIS name
 };
 
+// One entry of the card list text, as the client's enumeration writes it. Neither name can carry
+// '#' or '|', the format's own characters: each stands as '_', so that the card still shows, with
+// its kind, under a name as close to its own as the format allows.
+std::string CardListEntry(const std::string& ndisName, const std::string& displayName,
+                          bool wireless);
+
 // The card list's own parse: entries up to the last "##", an empty entry ends the list, entries
 // missing a name are skipped, every flag but "1" (case ignored) counts as wired.
 std::vector<NicEntry> ParseCardList(const std::string& text);

@@ -8,6 +8,7 @@
 #include "sim/common/sim_state.h"
 #include "sim/ovacli/certificates.h"
 #include "sim/ovacli/handles.h"
+#include "store/card_list_text.h"
 
 #include <winsock2.h>
 #include <iphlpapi.h>
@@ -103,10 +104,8 @@ std::string EnumerateAdapters() {
     std::string list;
     for (auto* a = first; a; a = a->Next) {
         if (a->IfType == IF_TYPE_SOFTWARE_LOOPBACK) continue;
-        list += a->AdapterName;
-        list += "||";
-        list += WideToAnsi(a->FriendlyName);
-        list += a->IfType == IF_TYPE_IEEE80211 ? "||1##" : "||0##";
+        list += CardListEntry(a->AdapterName, WideToAnsi(a->FriendlyName),
+                              a->IfType == IF_TYPE_IEEE80211);
     }
     return list;
 }
