@@ -112,12 +112,23 @@ void CPage4Dlg::ChooseRadio(int& choice, int value, int& clicked, int& other) {
     clicked = 0;
     other = 1;
     UpdateData(FALSE);
-    // Korean and English are groups of one radio each, which the arrow keys cannot leave: the
-    // one not ticked must stay a tab stop, or the keyboard could never tick it.
-    for (int id : {IDC_RADIO_KOREAN, IDC_RADIO_ENGLISH}) {
-        const HWND radio = GetDlgItem(id)->m_hWnd;
-        ::SetWindowLongA(radio, GWL_STYLE, ::GetWindowLongA(radio, GWL_STYLE) | WS_TABSTOP);
+}
+
+// Korean and English are groups of one radio each, which the dialog manager's arrow keys cannot
+// leave; only the ticked one is a tab stop, since a radio the focus reaches ticks itself. The
+// arrow keys move between the two as within one group, and tick the one they reach.
+BOOL CPage4Dlg::PreTranslateMessage(MSG* pMsg) {
+    const bool arrow =
+        pMsg->message == WM_KEYDOWN && pMsg->wParam >= VK_LEFT && pMsg->wParam <= VK_DOWN;
+    const int id = arrow && ::GetParent(pMsg->hwnd) == m_hWnd ? ::GetDlgCtrlID(pMsg->hwnd) : 0;
+    if (id != IDC_RADIO_KOREAN && id != IDC_RADIO_ENGLISH)
+        return CSkinnedPage::PreTranslateMessage(pMsg);
+    CWnd* other = GetDlgItem(id == IDC_RADIO_KOREAN ? IDC_RADIO_ENGLISH : IDC_RADIO_KOREAN);
+    if (other->IsWindowEnabled()) {
+        other->SetFocus();
+        other->SendMessage(BM_CLICK);
     }
+    return TRUE;
 }
 
 // The dialog works on its own copy: only OK brings the choice back to the page.

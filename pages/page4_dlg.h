@@ -51,6 +51,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void InitializeValues() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     const MessageMap* GetMessageMap() const override;
 
 private:

@@ -275,8 +275,9 @@ std::vector<int> Press(COvaSettingsDlg& d, std::vector<Key> keys) {
 
 // Escape and Enter inside a page close nothing and apply nothing; Tab goes round the dialog
 // through the controls of the page shown, and from the tabs into it; Ctrl+Tab and Ctrl+Page Down
-// go to the next tab, Ctrl+Shift+Tab back and round to the last; Enter presses the page's button
-// it is on, and Remove, closing, hands the focus to the list.
+// go to the next tab, Ctrl+Shift+Tab back and round to the last; the arrow keys go from one
+// language to the other; Enter presses the page's button it is on, and Remove, closing, hands the
+// focus to the list.
 TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
     const Key tab{VK_TAB}, back{VK_TAB, false, true}, next{VK_TAB, true},
         before{VK_TAB, true, true};
@@ -293,9 +294,22 @@ TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
         Press(d, {before, before, before, before});
         EXPECT_EQ(d.m_tabPages.GetCurSel(), 8);
 
-        for (int language : {1012, 1013})  // each a group of its own, reached only by Tab
-            EXPECT_TRUE(GetWindowLongA(GetDlgItem(d.m_page4.m_hWnd, language), GWL_STYLE) &
-                        WS_TABSTOP);
+        // only the ticked language is a tab stop (a radio the focus reaches ticks itself on
+        // Windows); the arrow keys go to the other, a group of its own, and tick it
+        d.m_tabPages.SetCurFocus(4);
+        const auto tabStops = [&d] {
+            std::string stops;
+            for (int id : {1012, 1013})
+                stops += GetWindowLongA(GetDlgItem(d.m_page4.m_hWnd, id), GWL_STYLE) & WS_TABSTOP
+                             ? '1'
+                             : '0';
+            return stops;
+        };
+        EXPECT_EQ(tabStops(), "01");
+        SetFocus(GetDlgItem(d.m_page4.m_hWnd, 1013));
+        EXPECT_EQ(Press(d, {{VK_LEFT}}), std::vector<int>{1012});
+        EXPECT_TRUE(templates::Ticked(d.m_page4.m_hWnd, 1012));
+        EXPECT_EQ(tabStops(), "10");
 
         d.m_tabPages.SetCurFocus(0);
         templates::ClickRow(d.m_page1.m_hWnd, 1006, 0);
