@@ -306,7 +306,8 @@ TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
             return stops;
         };
         EXPECT_EQ(tabStops(), "01");
-        SetFocus(GetDlgItem(d.m_page4.m_hWnd, 1013));
+        SetFocus(GetDlgItem(d.m_page4.m_hWnd, 1024));
+        EXPECT_EQ(Press(d, {tab, tab}), (std::vector<int>{1076, 1013})) << "down the page";
         EXPECT_EQ(Press(d, {{VK_LEFT}}), std::vector<int>{1012});
         EXPECT_TRUE(templates::Ticked(d.m_page4.m_hWnd, 1012));
         EXPECT_EQ(tabStops(), "10");
