@@ -27,7 +27,7 @@ std::string CardListEntry(const std::string& ndisName, const std::string& displa
                           bool wireless) {
     const auto carried = [](std::string name) {
         for (char& c : name)
-            if (c == '#' || c == '|') c = '_';
+            if (c == '#' || c == '|' || c == ';') c = '_';
         return name;
     };
     return carried(ndisName) + "||" + carried(displayName) + (wireless ? "||1##" : "||0##");

@@ -15,8 +15,9 @@ struct NicEntry {
 };
 
 // One entry of the card list text, as the client's enumeration writes it. Neither name can carry
-// '#' or '|', the format's own characters: each stands as '_', so that the card still shows, with
-// its kind, under a name as close to its own as the format allows.
+// '#' or '|', the format's own characters, nor ';', which separates the card names of the stored
+// start list: each stands as '_', so that the card still shows, with its kind, and an entry made
+// for it comes back, under a name as close to its own as the formats allow.
 std::string CardListEntry(const std::string& ndisName, const std::string& displayName,
                           bool wireless);
 

@@ -29,15 +29,15 @@ TEST(CardList, ParsesEntriesInOrderWithTheirKinds) {
     for (const Case& c : cases) EXPECT_EQ(Describe(ParseCardList(c.text)), c.cards) << c.text;
 }
 
-// A name with the format's own characters still makes one card of its kind, whichever split
-// reads it.
+// A name with the format's own characters, or the start list's separator, still makes one card
+// of its kind, whichever split reads it.
 TEST(CardList, AnEntryCarriesNamesWithTheFormatsOwnCharacters) {
-    const std::string list = CardListEntry("{G|1}", "Lab ## 2 || #3", true) + "N||Plain||0##";
-    EXPECT_EQ(Describe(ParseCardList(list)), "Lab __ 2 __ _3/ndis/{G_1};Plain/wired/N;");
+    const std::string list = CardListEntry("{G|1}", "Lab ## 2 || #3;4", true) + "N||Plain||0##";
+    EXPECT_EQ(Describe(ParseCardList(list)), "Lab __ 2 __ _3_4/ndis/{G_1};Plain/wired/N;");
     const auto raw = SplitCardListByCharacter(list);
     ASSERT_EQ(raw.size(), 2u);
     EXPECT_EQ(raw[0].ndisName + "/" + raw[0].displayName + "/" + raw[0].flag,
-              "{G_1}/Lab __ 2 __ _3/1");
+              "{G_1}/Lab __ 2 __ _3_4/1");
 }
 
 // The single-character split stops at the first empty entry and leaves missing fields empty.
