@@ -15,11 +15,22 @@ bool ReadMachineText(const char* keyPath, const char* valueName, char* destinati
     if (QTV_CLI_reg_query_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, &type, data,
                                 &size, error) != 0)
         return false;
-    // A stored text longer than the caller's buffer keeps its first size - 1 bytes: the
-    // destination never overflows and its terminating zero stays.
-    size_t length = strnlen(data, kQtvRegDataSize - 1);
+    // A stored text longer than the caller's buffer is cut to its first size - 1 bytes, one fewer
+    // where the last would be the first half of a double-byte character: a card or profile name
+    // ending in a stray lead byte would begin no listed name, and OK would then store an empty
+    // name in its place. The destination never overflows and its terminating zero stays.
+    const size_t stored = strnlen(data, kQtvRegDataSize - 1);
     if (destinationSize == 0) return true;
-    if (length > destinationSize - 1) length = destinationSize - 1;
+    const size_t room = destinationSize - 1;
+    size_t length = stored;
+    if (stored > room) {
+        length = 0;
+        while (true) {
+            const size_t width = IsDBCSLeadByte(static_cast<BYTE>(data[length])) ? 2 : 1;
+            if (length + width > room) break;
+            length += width;
+        }
+    }
     std::memcpy(destination, data, length);
     return true;
 }

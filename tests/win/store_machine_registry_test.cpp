@@ -21,16 +21,27 @@ protected:
     templates::DeletedKey key{kKey};
 };
 
-// A text is cut at the destination's size minus one. (One stored without its zero is read whole,
-// as the start-up page reads the client's own.)
-TEST_F(MachineRegistry, TextIsReadWholeOrCutToItsDestination) {
-    for (size_t length : {5u, 259u, 260u, 1023u}) {
-        const std::string stored(length, 'p');
-        templates::SetText(HKEY_LOCAL_MACHINE, kKey, "Text", stored);
+// A text is cut at the destination's size minus one, or one byte before it where that byte would
+// begin a double-byte character ("\xC7\xD1" is a Korean syllable in code page 949). (One stored
+// without its zero is read whole, as the start-up page reads the client's own.)
+TEST_F(MachineRegistry, TextIsReadWholeOrCutToItsDestinationBetweenCharacters) {
+    const std::string p257(257, 'p'), p258(258, 'p');
+    const struct {
+        std::string stored, read;
+    } cases[] = {
+        {"ppppp", "ppppp"},
+        {p258 + "p", p258 + "p"},
+        {p258 + "pp", p258 + "p"},
+        {std::string(1023, 'p'), p258 + "p"},
+        {p257 + "\xC7\xD1" + "p", p257 + "\xC7\xD1"},
+        {p258 + "\xC7\xD1", p258},
+    };
+    for (const auto& c : cases) {
+        templates::SetText(HKEY_LOCAL_MACHINE, kKey, "Text", c.stored);
         Destination d;
-        EXPECT_TRUE(ReadMachineText(kKey, "Text", d.text, sizeof d.text)) << length;
-        EXPECT_EQ(std::string(d.text), stored.substr(0, 259)) << length;
-        EXPECT_TRUE(d.GuardsIntact()) << length;
+        EXPECT_TRUE(ReadMachineText(kKey, "Text", d.text, sizeof d.text)) << c.stored.size();
+        EXPECT_EQ(std::string(d.text), c.read) << c.stored.size();
+        EXPECT_TRUE(d.GuardsIntact()) << c.stored.size();
     }
 }
 
