@@ -44,8 +44,10 @@ int SecondColumnWidth(int listWidth) {
     return listWidth / 3 + 40;
 }
 
+// A folder of that name is no file: a certificate could be neither opened from it nor replaced.
 bool FileExists(const char* path) {
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

@@ -271,14 +271,24 @@ int QTV_CLI_get_cert_file_name(const char* certPath, char* fileName, DWORD*, cha
     return 1;
 }
 
-// Stores the certificate at TARGET in PEM form, the form OpenSSL reads from a hashed folder.
+// Stores the certificate at TARGET in PEM form, the form OpenSSL reads from a hashed folder. It is
+// written beside the target and then put in its place, so a write that fails half-way leaves the
+// certificate the client already trusts there whole.
 int QTV_CLI_install_cert(const char* source, const char* target) {
     auto certificate = ReadCertificateFile(source);
     bool installed = false;
     if (certificate && target) {
         const std::string pem = ToPem(*certificate);
-        std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(target, "wb"), &std::fclose);
-        installed = file && std::fwrite(pem.data(), 1, pem.size(), file.get()) == pem.size();
+        const std::string aside = std::string(target) + ".new";
+        bool written = false;
+        {
+            std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(aside.c_str(), "wb"),
+                                                       &std::fclose);
+            written = file && std::fwrite(pem.data(), 1, pem.size(), file.get()) == pem.size() &&
+                      std::fclose(file.release()) == 0;
+        }
+        installed = written && MoveFileExA(aside.c_str(), target, MOVEFILE_REPLACE_EXISTING);
+        if (!installed) DeleteFileA(aside.c_str());
     }
     Finish("install_cert", 0, installed ? kOk : kFailed);
     return installed ? 1 : 0;
