@@ -12,3 +12,13 @@ std::string Utf8ToCodePage(const char* utf8, UINT codePage) {
     out.resize(static_cast<size_t>(bytes - 1));
     return out;
 }
+
+size_t WholeCharactersIn(const char* text, size_t length, size_t room) {
+    if (length <= room) return length;
+    size_t kept = 0;
+    while (true) {
+        const size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[kept])) ? 2 : 1;
+        if (kept + width > room) return kept;
+        kept += width;
+    }
+}

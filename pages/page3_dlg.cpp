@@ -1,5 +1,6 @@
 #include "pages/page3_dlg.h"
 
+#include "app/ansi_text.h"
 #include "app/message_text.h"
 #include "app/ovasettings_app.h"
 #include "store/card_enumeration.h"
@@ -164,9 +165,12 @@ bool CPage3Dlg::ReadUserSetting(const char* keyPath, const char* valueName,
         return true;
     const std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[size]);
     if (!block) return false;
-    // the output keeps its last byte zero, whatever the value's length
+    // the output keeps its last byte zero, whatever the value's length, and no half character
     if (RegQueryValueExA(key.get(), valueName, nullptr, nullptr, block.get(), &size) ==
-        ERROR_SUCCESS)
-        std::memcpy(output, block.get(), std::min<DWORD>(size, kUserSettingSize - 1));
+        ERROR_SUCCESS) {
+        const char* text = reinterpret_cast<const char*>(block.get());
+        std::memcpy(output, text,
+                    WholeCharactersIn(text, strnlen(text, size), kUserSettingSize - 1));
+    }
     return true;
 }

@@ -84,7 +84,8 @@ void CPage4Dlg::InitializeValues() {
         OnTls10();
 
     for (int id : kSecurityGroup) GetDlgItem(id)->ShowWindow(m_nShowTls);
-    GetDlgItem(IDC_CHECK_AUTO_PC_NAME)->ShowWindow(m_nShowPcName);
+    // a stored switch other than 0 and 1 shows the box too, never maximised over the page
+    GetDlgItem(IDC_CHECK_AUTO_PC_NAME)->ShowWindow(m_nShowPcName != SW_HIDE ? SW_SHOW : SW_HIDE);
 
     // A client without the text of an option does not offer it: an unlabelled checkbox would
     // still change a setting nobody can read.

@@ -1,5 +1,6 @@
 #include "store/machine_registry.h"
 
+#include "app/ansi_text.h"
 #include "app/fixed_text.h"
 #include "app/ovasettings_app.h"
 #include "client/ovacli.h"
@@ -15,22 +16,11 @@ bool ReadMachineText(const char* keyPath, const char* valueName, char* destinati
     if (QTV_CLI_reg_query_value(ClientHandle(), kQtvRootHklm, keyPath, valueName, &type, data,
                                 &size, error) != 0)
         return false;
-    // A stored text longer than the caller's buffer is cut to its first size - 1 bytes, one fewer
-    // where the last would be the first half of a double-byte character: a card or profile name
-    // ending in a stray lead byte would begin no listed name, and OK would then store an empty
-    // name in its place. The destination never overflows and its terminating zero stays.
-    const size_t stored = strnlen(data, kQtvRegDataSize - 1);
+    // A stored text longer than the caller's buffer is cut between whole characters: the
+    // destination never overflows and its terminating zero stays.
     if (destinationSize == 0) return true;
-    const size_t room = destinationSize - 1;
-    size_t length = stored;
-    if (stored > room) {
-        length = 0;
-        while (true) {
-            const size_t width = IsDBCSLeadByte(static_cast<BYTE>(data[length])) ? 2 : 1;
-            if (length + width > room) break;
-            length += width;
-        }
-    }
+    const size_t length =
+        WholeCharactersIn(data, strnlen(data, kQtvRegDataSize - 1), destinationSize - 1);
     std::memcpy(destination, data, length);
     return true;
 }

@@ -141,18 +141,25 @@ TEST_F(DefaultCardPage, CardsLandInTheirKindsListAndOpeningOneRefillsItWithTheCa
     EXPECT_TRUE(boxTitles.empty());
 }
 
-// A value of any length is read without writing past the page's 260 bytes; the key is made when
-// missing (the first read finds neither key nor value), and a missing value leaves the buffer.
+// A value of any length is read without writing past the page's 260 bytes, cut between whole
+// characters ("\xC7\xD1" is one of code page 949); the key is made when missing (the first read
+// finds neither key nor value), and a missing value leaves the buffer.
 TEST_F(DefaultCardPage, UserSettingIsCutToTheBufferAndItsKeyIsCreated) {
     constexpr const char kKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\UserSettingTest";
     RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-    for (size_t length : {0u, 12u, 259u, 260u, 700u}) {
+    const std::string v12(12, 'v'), v258(258, 'v');
+    const std::pair<std::string, std::string> cases[] = {{"", "kept"},
+                                                         {v12, v12},
+                                                         {v258 + "v", v258 + "v"},
+                                                         {v258 + "vv", v258 + "v"},
+                                                         {v258 + v258, v258 + "v"},
+                                                         {v258 + "\xC7\xD1", v258}};
+    for (const auto& [stored, read] : cases) {
         Destination buffer("kept");
-        if (length) SetText(HKEY_CURRENT_USER, kKey, "Value", std::string(length, 'v'));
+        if (!stored.empty()) SetText(HKEY_CURRENT_USER, kKey, "Value", stored);
         EXPECT_TRUE(CPage3Dlg::ReadUserSetting(kKey, "Value", buffer.text));
-        EXPECT_EQ(std::string(buffer.text),
-                  length ? std::string(std::min<size_t>(length, 259), 'v') : "kept");
-        EXPECT_TRUE(buffer.GuardsIntact()) << length;
+        EXPECT_EQ(std::string(buffer.text), read) << stored.size();
+        EXPECT_TRUE(buffer.GuardsIntact()) << stored.size();
         EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, kKey), ERROR_SUCCESS) << "the key was there";
     }
 }

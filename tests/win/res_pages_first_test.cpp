@@ -106,7 +106,8 @@ LRESULT CALLBACK ClickAndLeave(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The general options page: each stored state, one user action, and what the page hands back.
+// The general options page: each stored state, one user action, and what the page hands back. A
+// stored PC name switch other than 0 and 1 shows the checkbox as 1 does, in its own place.
 TEST_F(PageHost, GeneralOptionsShowTheStoredChoicesAndHandBackWhatTheyShow) {
     const struct {
         int language, tls, locked, showPcName, autoPcName, click, leave;  // click 0: none
@@ -114,7 +115,7 @@ TEST_F(PageHost, GeneralOptionsShowTheStoredChoicesAndHandBackWhatTheyShow) {
     } cases[] = {
         {2, 2, 0, 1, 0, 0, IDOK, 1, 0, 0, 1},    {0, 1, 0, 1, 1, 1013, IDOK, 1, 1, 1, 1},
         {1, 0, 0, 1, 0, 1012, IDOK, 0, 0, 0, 1}, {0, 0, 1, 1, 0, 1086, IDOK, 0, 1, 0, 1},
-        {1, 1, 1, 1, 0, 1090, IDOK, 1, 1, 1, 1}, {0, 0, 0, 0, 2, 1013, IDOK, 1, 0, 2, 1},
+        {1, 1, 1, 3, 0, 1090, IDOK, 1, 1, 1, 1}, {0, 0, 0, 0, 2, 1013, IDOK, 1, 0, 2, 1},
         {0, 0, 0, 1, 0, 1049, IDOK, 0, 0, 0, 0}, {0, 0, 0, 1, 0, 1049, IDCANCEL, 0, 0, 0, 1}};
     const HHOOK hook = SetWindowsHookExA(WH_CBT, ClickAndLeave, nullptr, GetCurrentThreadId());
     for (const auto& c : cases) {
@@ -129,7 +130,8 @@ TEST_F(PageHost, GeneralOptionsShowTheStoredChoicesAndHandBackWhatTheyShow) {
         if (c.click) SendDlgItemMessageA(p, c.click, BM_CLICK, 0, 0);
         EXPECT_EQ((std::vector{Ticked(p, 1012), Ticked(p, 1013), Ticked(p, 1088), Ticked(p, 1086)}),
                   (std::vector{!c.languageBack, !!c.languageBack, !c.tlsBack, !!c.tlsBack}));
-        EXPECT_EQ((page.GetDlgItem(1090)->GetStyle() & WS_VISIBLE) != 0, c.showPcName != 0);
+        EXPECT_EQ(page.GetDlgItem(1090)->GetStyle() & (WS_VISIBLE | WS_MAXIMIZE | WS_MINIMIZE),
+                  c.showPcName != 0 ? WS_VISIBLE : 0u);
         ASSERT_TRUE(page.StoreValues());
         EXPECT_EQ(
             std::tuple(page.m_nLanguage, page.m_nTlsVersion, page.m_bAutoPcName, page.m_bDebugData),
