@@ -240,6 +240,11 @@ int ResetRegistry(bool english) {
                            schema::kOvaSvcKey, schema::kStartUpKey, sim::kFirewallKey};
     for (const char* tree : trees)
         if (!sim::DeleteMachineTree(tree)) return Fail(std::string("cannot remove HKLM\\") + tree);
+    // The installation makes the StartUp key, empty: the editor writes its values without making
+    // the key, as on a freshly installed client.
+    sim::RegKey startUp;
+    if (startUp.Create(HKEY_LOCAL_MACHINE, schema::kStartUpKey, KEY_SET_VALUE) != ERROR_SUCCESS)
+        return Fail(std::string("cannot make HKLM\\") + schema::kStartUpKey);
     DeleteMachineValue(schema::kRunKey, schema::kRunOvanta);
     auto gina = sim::ReadText(HKEY_LOCAL_MACHINE, schema::kWinlogonKey, schema::kGinaDll);
     if (gina && gina->compare(0, sizeof schema::kOvaGinaDllName - 1, schema::kOvaGinaDllName) == 0)

@@ -106,8 +106,9 @@ TEST_F(EditorStart, ClientLibraryThatCannotBeOpenedShows8024TwiceAndNoDialog) {
 }
 
 // A bare client with cards first shows the boxes its pages prescribe for what it lacks, each
-// once, and then the editor's window.
-TEST_F(EditorStart, OnABareClientWithCardsOnlyThePagesBoxesComeBeforeTheWindow) {
+// once, and then the editor's window; OK then stores start-up authentication off, in the key the
+// installation made.
+TEST_F(EditorStart, OnABareClientOnlyThePagesBoxesComeBeforeTheWindowAndOkStoresStartUpOff) {
     ASSERT_TRUE(Ovasim("reset --english"));
     ASSERT_TRUE(Ovasim("fixture Cards \"lan0||Wired LAN||0##\""));
     first = driver::Start(kInstalledEditor);
@@ -122,7 +123,15 @@ TEST_F(EditorStart, OnABareClientWithCardsOnlyThePagesBoxesComeBeforeTheWindow) 
     EXPECT_EQ(shown, (std::vector<std::string>{"Error - (8091)", "Error - (8106)"}));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(driver::WaitForMessageBox(first.pid, 500), nullptr);
-    Cancel(first, window);
+    driver::Click(window, IDOK);
+    EXPECT_TRUE(driver::WaitForExit(first, kWindowTimeoutMs))
+        << "a box: " << driver::WindowText(driver::WaitForMessageBox(first.pid, 0));
+    std::string dump;
+    ASSERT_TRUE(Ovasim("dump", &dump));
+    EXPECT_EQ(
+        nlohmann::json::parse(dump)["registry"]["HKLM\\SOFTWARE\\Brenwick\\Ovanta\\6.0\\StartUp"]
+                                   ["StartUpAuthEnable"],
+        0);
 }
 
 // Control ID of any page of DIALOG, in the tab control or (without a tab) in the dialog itself.
