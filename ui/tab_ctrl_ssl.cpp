@@ -40,6 +40,7 @@ int CTabCtrlSSL::InsertPage(const std::string& title, int pageID, CTabPageSSL* p
     m_pages.push_back(TabDelete{page, std::move(owned)});
     m_pageIDs.push_back(pageID);
     page->SetParent(this);
+    EndGroupAtScrollArrows();
 
     RECT client = {};
     GetClientRect(&client);
@@ -51,6 +52,17 @@ int CTabCtrlSSL::InsertPage(const std::string& title, int pageID, CTabPageSSL* p
     m_focus.push_back(OnPageInit(index, pageID) ? ::GetActiveWindow() : ::GetFocus());
     if (index == 0) page->ShowWindow(SW_SHOW);
     return index;
+}
+
+// The scroll arrows the control makes once its tabs overflow are its child after the pages, and
+// so in the keyboard group the shown page ends with: an arrow key there would carry the focus onto
+// them, where it can no longer be seen. Starting a group of their own keeps the page's groups its
+// own.
+void CTabCtrlSSL::EndGroupAtScrollArrows() {
+    const HWND arrows = ::FindWindowExA(m_hWnd, nullptr, UPDOWN_CLASSA, nullptr);
+    if (arrows == nullptr) return;
+    const LONG style = ::GetWindowLongA(arrows, GWL_STYLE);
+    if (!(style & WS_GROUP)) ::SetWindowLongA(arrows, GWL_STYLE, style | WS_GROUP);
 }
 
 BOOL CTabCtrlSSL::OnPageInit(int, int) {

@@ -63,6 +63,7 @@ private:
 
     int InsertPage(const std::string& title, int pageID, CTabPageSSL* page,
                    std::unique_ptr<CTabPageSSL> owned);
+    void EndGroupAtScrollArrows();
     // Each fails fast for an index outside the tables.
     TabDelete& PageAt(int index);
     HWND& FocusAt(int index);

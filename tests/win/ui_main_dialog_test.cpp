@@ -276,8 +276,9 @@ std::vector<int> Press(COvaSettingsDlg& d, std::vector<Key> keys) {
 // Escape and Enter inside a page close nothing and apply nothing; Tab goes round the dialog
 // through the controls of the page shown, and from the tabs into it; Ctrl+Tab and Ctrl+Page Down
 // go to the next tab, Ctrl+Shift+Tab back and round to the last; the arrow keys go from one
-// language to the other; Enter presses the page's button it is on, and Remove, closing, hands the
-// focus to the list.
+// language to the other, and round a group of buttons, never out of a page onto the tabs' scroll
+// arrows; Enter presses the page's button it is on, and Remove, closing, hands the focus to the
+// list.
 TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
     const Key tab{VK_TAB}, back{VK_TAB, false, true}, next{VK_TAB, true},
         before{VK_TAB, true, true};
@@ -288,6 +289,10 @@ TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
         SetFocus(GetDlgItem(d.m_hWnd, IDC_BUTTON_HELP));
         EXPECT_EQ(Press(d, {tab, tab, tab, tab, back}),
                   (std::vector<int>{1029, 1006, 1009, IDOK, 1009}));
+        EXPECT_EQ(Press(d, {{VK_DOWN}, {VK_UP}}), (std::vector<int>{1009, 1009}))
+            << "round Add and the disabled Remove and Modify, never onto the label";
+        SetFocus(GetDlgItem(d.m_hWnd, IDC_BUTTON_HELP));
+        EXPECT_EQ(Press(d, {{VK_RIGHT}, {VK_LEFT}}), (std::vector<int>{IDOK, IDC_BUTTON_HELP}));
         Press(d, {next, {VK_NEXT, true}, next});
         EXPECT_EQ(d.m_tabPages.GetCurSel(), 3);
         EXPECT_EQ(Press(d, {tab}), std::vector<int>{1052});
@@ -311,6 +316,9 @@ TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
         EXPECT_EQ(Press(d, {{VK_LEFT}}), std::vector<int>{1012});
         EXPECT_TRUE(templates::Ticked(d.m_page4.m_hWnd, 1012));
         EXPECT_EQ(tabStops(), "10");
+        ASSERT_NE(FindWindowExA(d.m_tabPages.m_hWnd, nullptr, UPDOWN_CLASSA, nullptr), nullptr);
+        SetFocus(GetDlgItem(d.m_page4.m_hWnd, 1090));
+        EXPECT_EQ(Press(d, {{VK_DOWN}, {VK_UP}}), (std::vector<int>{1090, 1090}));
 
         d.m_tabPages.SetCurFocus(0);
         templates::ClickRow(d.m_page1.m_hWnd, 1006, 0);
