@@ -161,7 +161,6 @@ TEST_F(PageHost, FirewallPageShowsThePolicyTheLibraryReportsAtEachTabEntry) {
         {{0, 1, 1, 0}, {out, in}, 16 + 2 * 36, {outRow, inRow}},
         {{0, 2, 1, 0}, {in, out}, 16 + 3 * 36 - 1, {inRow, outRow}},  // the third record cut
     };
-    testing_client::ScopedClient client;
     CPage7Dlg page;
     const size_t before = testing_client::JournalOfThisProcess().size();
     ASSERT_TRUE(page.Create(CPage7Dlg::IDD, &parent));

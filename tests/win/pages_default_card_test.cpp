@@ -44,8 +44,6 @@ protected:
         EXPECT_TRUE(page->Create(CPage3Dlg::IDD, &parent));
         return page;
     }
-
-    testing_client::ScopedClient client{1};
 };
 
 // The search starts at the second entry, so of two entries that both begin with the stored text

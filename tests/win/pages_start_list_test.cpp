@@ -71,7 +71,6 @@ protected:
         return open;
     }
 
-    testing_client::ScopedClient client{1};
     Names boxes;
     int answer = IDYES;
 };
@@ -179,7 +178,6 @@ protected:
         return !IsWindowVisible(dialog.m_hWnd);
     }
 
-    testing_client::ScopedClient client{1};
     EmptyProfileFolders folders;
 };
 

@@ -102,10 +102,6 @@ constexpr int kSwitch = 1087, kWired = 1078, kWireless = 1079, kWiredList = 1081
 // Both profile folders hold only what a test puts there.
 class StartUpPage : public PageHost {
 protected:
-    void SetUp() override {
-        PageHost::SetUp();
-        testing_client::SetLanguage(1);
-    }
     void TearDown() override {
         page.reset();
         for (const std::string& link : links) DeleteFileA(link.c_str());

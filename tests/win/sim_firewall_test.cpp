@@ -43,9 +43,6 @@ TEST(FirewallPolicy, TheFixtureComesBeforeTheClientsOwn) {
 
     const std::vector<BYTE> own(16 + 36, 7);
     SetPolicy(sim::kFirewallKey, sim::kFirewallPolicyValue, own);
-    Policy read = ReadPolicy();
-    EXPECT_EQ(read.readResult, 0);
-    EXPECT_EQ(read.rules, own);
     EXPECT_NE(ReadPolicy(1).readResult, 0) << "a buffer one byte short";
 
     // an empty fixture is an empty policy, whatever the client's own holds

@@ -25,14 +25,11 @@ protected:
     testing_client::ScopedClient client{1};
 };
 
-TEST_F(CardList, TwoCardsComeBackInEnumerationOrderAndEachFailureNone) {
+TEST_F(CardList, TwoCardsAreCountedAndEachFailureLeavesTheListEmpty) {
     SetFixtureText("Cards", "A||Card A||0##B||Card B||1##");
     NicsInfo nics;
     EXPECT_TRUE(boxTitles.empty());
     ASSERT_EQ(nics.GetNicCount(), 2);
-    std::vector<std::string> listed;
-    for (const NicEntry& e : nics) listed.push_back(e.NicName + "/" + e.NicType + "/" + e.NdisName);
-    EXPECT_EQ(listed, (std::vector<std::string>{"Card A/wired/A", "Card B/ndis/B"}));
 
     // a combo box without a selection reports -1: past the end, and nothing is copied
     NicEntry untouched{"kept", "kept", "kept"};

@@ -1,5 +1,4 @@
 // Reading HKEY_LOCAL_MACHINE values through the client library with the application's handle.
-#include "app/ovasettings_app.h"
 #include "store/machine_registry.h"
 #include "tests/win/template_support.h"
 
@@ -9,15 +8,9 @@ using templates::Destination;
 
 constexpr const char kKey[] = "SOFTWARE\\Brenwick\\Ovanta\\6.0\\ReaderTest";
 
-class MachineRegistry : public ::testing::Test {
+// The host's application object holds the library handle the readers use.
+class MachineRegistry : public templates::PageHost {
 protected:
-    void SetUp() override {
-        app.m_hClient = QTV_CLI_initialize();
-        ASSERT_NE(app.m_hClient, 0u);
-    }
-    void TearDown() override { QTV_CLI_terminate(app.m_hClient); }
-
-    COvaSettingsApp app;
     templates::DeletedKey key{kKey};
 };
 

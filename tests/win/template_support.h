@@ -4,6 +4,7 @@
 
 #include "app/message_box.h"
 #include "app/ovasettings_app.h"
+#include "tests/win/client_state.h"
 #include "res/resource.h"
 #include "tools/driver/driver.h"
 #include "ui/skinned_page.h"
@@ -110,12 +111,13 @@ protected:
 
 // A hidden top-level window that parents the pages and owns the dialogs, as the main dialog does.
 // The application object holds the library handle the pages read the client through; a process
-// has only one at a time.
+// has only one at a time. The client starts without fixtures, in English.
 class PageHost : public BoxTitles {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    testing_client::ScopedClient client{1};
     CWnd parent;
     COvaSettingsApp app;
 };
