@@ -283,6 +283,7 @@ TEST_F(MainDialog, TheKeyboardReachesThePagesAndMovesFromTabToTab) {
     const Key tab{VK_TAB}, back{VK_TAB, false, true}, next{VK_TAB, true},
         before{VK_TAB, true, true};
     ASSERT_TRUE(Run([&](COvaSettingsDlg& d) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(d.m_page1.m_hWnd, 1029)) << "the dialog opens in the page";
         SetFocus(GetDlgItem(d.m_page1.m_hWnd, 1006));
         Press(d, {{VK_ESCAPE}, {VK_RETURN}});
         EXPECT_TRUE(IsWindowVisible(d.m_hWnd));
