@@ -488,7 +488,11 @@ void COvaSettingsDlg::OnOK() {
     if (m_bApplying) return;
     TIMELINE_STEP("OK pressed");
     m_bApplying = true;
+    // The boxes OK shows on its way leave the dialog usable under them; the pages are out of reach
+    // meanwhile, or a change made there after its step was written would be lost when OK closes.
+    m_tabPages.EnableWindow(FALSE);
     const bool applied = TakeValuesAndApply();
+    m_tabPages.EnableWindow(TRUE);
     m_bApplying = false;
     if (applied) CDialog::OnOK();  // otherwise the dialog stays open
 }

@@ -216,6 +216,7 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
          [](COvaSettingsDlg& d) {
              Choose(d.m_page3, 1014, -1);
              kOk(d);
+             EXPECT_TRUE(IsWindowEnabled(d.m_tabPages.m_hWnd)) << "the pages in reach again";
              Tick(d.m_page2, 1020, false);
              Tick(d.m_page3, 1021, false);
          },
@@ -249,20 +250,22 @@ TEST_F(ApplySettings, EachChangeWritesWhatItMeansAndEachFailureKeepsTheDialogOpe
     }
 }
 
-// OK and Cancel pressed while a box of OK's writing is up change nothing: everything is written
-// once, and the dialog ends with that OK.
+// OK and Cancel pressed while a box of OK's writing is up change nothing, and the pages are out
+// of reach: everything is written once, and the dialog ends with that OK.
 TEST_F(ApplySettings, OkAndCancelWhileOkIsWritingAreIgnored) {
     ASSERT_TRUE(Ovasim("fixture FailItems 59=9033"));  // auto-connect fails, and OK goes on
-    bool shown = false;
+    bool shown = false, pagesReachable = true;
     SetMessageBoxRecorder([&](HWND, const std::string&, const std::string& title, UINT) {
         boxes.push_back(title);
         if (boxes.size() == 1)  // once: a second OK inside the first would ask again
             for (int command : {IDOK, IDCANCEL}) g_dialog->SendMessage(WM_COMMAND, command);
         shown = IsWindowVisible(g_dialog->m_hWnd);
+        pagesReachable = IsWindowEnabled(g_dialog->m_tabPages.m_hWnd);
         return IDOK;
     });
     ASSERT_TRUE(Run(kOk));
     EXPECT_TRUE(shown) << "Cancel did not end it";
+    EXPECT_FALSE(pagesReachable);
     EXPECT_TRUE(closedWithOk);
     EXPECT_EQ(boxes, Names{"Error - (9033)"});
     const Writes writes = ValueWrites();
