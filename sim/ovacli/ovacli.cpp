@@ -279,7 +279,9 @@ int QTV_CLI_install_cert(const char* source, const char* target) {
     bool installed = false;
     if (certificate && target) {
         const std::string pem = ToPem(*certificate);
-        const std::string aside = std::string(target) + ".new";
+        // the name beside it is as long as the target's, so it fits wherever the target does
+        std::string aside = target;
+        if (!aside.empty()) aside.back() = aside.back() == '~' ? '_' : '~';
         bool written = false;
         {
             std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(aside.c_str(), "wb"),
