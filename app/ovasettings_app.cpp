@@ -3,20 +3,12 @@
 #include "app/diagnostic_log.h"
 #include "app/message_text.h"
 #include "app/timeline.h"
+#include "app/unique_handle.h"
 #include "app/winsock_seam.h"
 #include "ui/ovasettings_dlg.h"
 
 #include <cstdio>
 #include <memory>
-
-namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-}  // namespace
 
 COvaSettingsApp::~COvaSettingsApp() = default;
 

@@ -4,6 +4,7 @@
 #include "app/fixed_text.h"
 #include "app/message_text.h"
 #include "app/timeline.h"
+#include "app/unique_handle.h"
 #include "client/loaded_module.h"
 #include "store/registry_schema.h"
 #include "store/settings_rules.h"
@@ -529,8 +530,8 @@ void COvaSettingsDlg::OnHelp() {
         ShowErrorText(kMsgHelpNotStarted);
         return;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // the viewer runs on its own: neither of its handles is kept
+    const UniqueHandle thread(process.hThread), viewer(process.hProcess);
 }
 
 void COvaSettingsDlg::OnPaint() {
