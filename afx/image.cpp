@@ -4,7 +4,9 @@
 #include <gdiplus.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace gp = Gdiplus::DllExports;
@@ -31,6 +33,20 @@ std::wstring WidePath(LPCSTR path) {
     wide.resize(static_cast<std::size_t>(length) - 1);
     return wide;
 }
+
+// A GDI+ picture, a GDI bitmap and a memory DC, each given back when its owner goes.
+struct PictureDisposer {
+    void operator()(Gdiplus::GpBitmap* pBitmap) const { gp::GdipDisposeImage(pBitmap); }
+};
+using OwnedPicture = std::unique_ptr<Gdiplus::GpBitmap, PictureDisposer>;
+struct BitmapDeleter {
+    void operator()(HBITMAP hBitmap) const { ::DeleteObject(hBitmap); }
+};
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+struct MemoryDcDeleter {
+    void operator()(HDC hDC) const { ::DeleteDC(hDC); }
+};
+using OwnedMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
 
 // The depth of the bitmap and the format GDI+ is asked to deliver the pixels in.
 struct Layout {
@@ -92,10 +108,12 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
     Destroy();
     if (!StartGdiplus()) return E_FAIL;
     const std::wstring path = WidePath(pszFileName);
-    Gdiplus::GpBitmap* pBitmap = nullptr;
-    if (path.empty() || gp::GdipCreateBitmapFromFile(path.c_str(), &pBitmap) != Gdiplus::Ok) {
+    Gdiplus::GpBitmap* pLoaded = nullptr;
+    if (path.empty() || gp::GdipCreateBitmapFromFile(path.c_str(), &pLoaded) != Gdiplus::Ok) {
         return E_FAIL;
     }
+    const OwnedPicture picture(pLoaded);
+    Gdiplus::GpBitmap* const pBitmap = picture.get();
 
     UINT width = 0;
     UINT height = 0;
@@ -115,11 +133,11 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
     bool ok = width > 0 && height > 0 && (layout.bitsPerPixel > 8 || CopyPalette(pBitmap, &info));
 
     void* pBits = nullptr;
-    HBITMAP hBitmap = nullptr;
+    OwnedBitmap bitmap;
     if (ok) {
-        hBitmap = ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                     &pBits, nullptr, 0);
-        ok = hBitmap != nullptr;
+        bitmap.reset(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
+                                        DIB_RGB_COLORS, &pBits, nullptr, 0));
+        ok = bitmap != nullptr;
     }
     if (ok) {
         // LockBits in the chosen format hands over the picture's own values (straight alpha),
@@ -142,13 +160,8 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
             gp::GdipBitmapUnlockBits(pBitmap, &data);
         }
     }
-    gp::GdipDisposeImage(pBitmap);
-
-    if (!ok) {
-        if (hBitmap != nullptr) ::DeleteObject(hBitmap);
-        return E_FAIL;
-    }
-    m_hBitmap = hBitmap;
+    if (!ok) return E_FAIL;
+    m_hBitmap = bitmap.release();
     m_nWidth = static_cast<int>(width);
     m_nHeight = static_cast<int>(height);
     return S_OK;
@@ -168,12 +181,11 @@ HBITMAP CImage::Detach() {
 }
 
 BOOL CImage::BitBlt(HDC hDestDC, int xDest, int yDest, DWORD dwROP) const {
-    HDC hMemoryDC = ::CreateCompatibleDC(hDestDC);
-    if (hMemoryDC == nullptr) return FALSE;
-    HGDIOBJ hOld = ::SelectObject(hMemoryDC, m_hBitmap);
+    const OwnedMemoryDc memoryDC(::CreateCompatibleDC(hDestDC));
+    if (!memoryDC) return FALSE;
+    HGDIOBJ hOld = ::SelectObject(memoryDC.get(), m_hBitmap);
     const BOOL copied =
-        ::BitBlt(hDestDC, xDest, yDest, m_nWidth, m_nHeight, hMemoryDC, 0, 0, dwROP);
-    ::SelectObject(hMemoryDC, hOld);
-    ::DeleteDC(hMemoryDC);
+        ::BitBlt(hDestDC, xDest, yDest, m_nWidth, m_nHeight, memoryDC.get(), 0, 0, dwROP);
+    ::SelectObject(memoryDC.get(), hOld);  // the bitmap is out of the DC before the DC goes
     return copied;
 }
