@@ -1,12 +1,13 @@
 #include "afx/image.h"
 
+#include "afx/gdi.h"
+
 #include <objidl.h>
 #include <gdiplus.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace gp = Gdiplus::DllExports;
@@ -34,19 +35,11 @@ std::wstring WidePath(LPCSTR path) {
     return wide;
 }
 
-// A GDI+ picture, a GDI bitmap and a memory DC, each given back when its owner goes.
+// A GDI+ picture, disposed of when its owner goes.
 struct PictureDisposer {
     void operator()(Gdiplus::GpBitmap* pBitmap) const { gp::GdipDisposeImage(pBitmap); }
 };
 using OwnedPicture = std::unique_ptr<Gdiplus::GpBitmap, PictureDisposer>;
-struct BitmapDeleter {
-    void operator()(HBITMAP hBitmap) const { ::DeleteObject(hBitmap); }
-};
-using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
-struct MemoryDcDeleter {
-    void operator()(HDC hDC) const { ::DeleteDC(hDC); }
-};
-using OwnedMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
 
 // The depth of the bitmap and the format GDI+ is asked to deliver the pixels in.
 struct Layout {
@@ -133,11 +126,10 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
     bool ok = width > 0 && height > 0 && (layout.bitsPerPixel > 8 || CopyPalette(pBitmap, &info));
 
     void* pBits = nullptr;
-    OwnedBitmap bitmap;
+    CBitmap bitmap;
     if (ok) {
-        bitmap.reset(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
-                                        DIB_RGB_COLORS, &pBits, nullptr, 0));
-        ok = bitmap != nullptr;
+        ok = bitmap.Attach(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
+                                              DIB_RGB_COLORS, &pBits, nullptr, 0));
     }
     if (ok) {
         // LockBits in the chosen format hands over the picture's own values (straight alpha),
@@ -161,7 +153,7 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
         }
     }
     if (!ok) return E_FAIL;
-    m_hBitmap = bitmap.release();
+    m_hBitmap = static_cast<HBITMAP>(bitmap.Detach());
     m_nWidth = static_cast<int>(width);
     m_nHeight = static_cast<int>(height);
     return S_OK;
@@ -181,11 +173,13 @@ HBITMAP CImage::Detach() {
 }
 
 BOOL CImage::BitBlt(HDC hDestDC, int xDest, int yDest, DWORD dwROP) const {
-    const OwnedMemoryDc memoryDC(::CreateCompatibleDC(hDestDC));
-    if (!memoryDC) return FALSE;
-    HGDIOBJ hOld = ::SelectObject(memoryDC.get(), m_hBitmap);
+    CDC destination;
+    destination.Attach(hDestDC);
+    CDC memoryDC;
+    if (!memoryDC.CreateCompatibleDC(&destination)) return FALSE;
+    HGDIOBJ hOld = memoryDC.SelectObject(m_hBitmap);
     const BOOL copied =
-        ::BitBlt(hDestDC, xDest, yDest, m_nWidth, m_nHeight, memoryDC.get(), 0, 0, dwROP);
-    ::SelectObject(memoryDC.get(), hOld);  // the bitmap is out of the DC before the DC goes
+        destination.BitBlt(xDest, yDest, m_nWidth, m_nHeight, &memoryDC, 0, 0, dwROP);
+    memoryDC.SelectObject(hOld);  // the bitmap is out of the DC before the DC goes
     return copied;
 }
