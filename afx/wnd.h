@@ -108,6 +108,8 @@ public:
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    // Off, the window neither draws nor, for a list, lays itself out until it is switched on again.
+    void SetRedraw(BOOL bRedraw = TRUE) { ::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
     // The window that had the focus before, or null.
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }

@@ -91,10 +91,13 @@ const MessageMap* CPage1Dlg::GetMessageMap() const {
 // the list and Add: only the checkbox stays closed.
 void CPage1Dlg::InitializeValues() {
     SetCaptions(*this, kCaptions, m_strText.data());
+    // the list lays itself out once, when it is full, not after every column and entry
+    m_list.SetRedraw(FALSE);
     SetUpList();
     m_pSelected = nullptr;
     m_pEntries.clear();  // records of an earlier window went with its list
     LoadStartList();
+    m_list.SetRedraw(TRUE);
     DisableWhenLocked(m_bLocked, kEditingControls);
     ApplyAutoStart();
 }

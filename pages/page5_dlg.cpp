@@ -73,6 +73,7 @@ const MessageMap* CPage5Dlg::GetMessageMap() const {
 void CPage5Dlg::InitializeValues() {
     SetDlgItemText(IDC_BUTTON_IMPORT_CERT, m_strText[kTextImport]);
     SetDlgItemText(IDC_STATIC_TRUSTED_ROOTS, m_strText[kTextTrustedRoots]);
+    m_listCerts.SetRedraw(FALSE);  // drawn again once filled
     SetUpList();
     FillList();
     m_strAppDataDir = SpecialFolder(CSIDL_APPDATA).value_or("");
@@ -112,7 +113,10 @@ void CPage5Dlg::SetCountHeader() {
     m_listCerts.SendMessage(LVM_SETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
 }
 
+// The list lays itself out once, when every row is in; the count header is measured after that,
+// against the list as it then is.
 void CPage5Dlg::FillList() {
+    m_listCerts.SetRedraw(FALSE);
     CFileFind finder;
     BOOL working = finder.FindFile((m_strInstallDir + "\\Cert\\*.0").c_str());
     while (working) {
@@ -127,6 +131,7 @@ void CPage5Dlg::FillList() {
         CopyCut(buffer, path);
         AddRow(buffer);
     }
+    m_listCerts.SetRedraw(TRUE);
     SetCountHeader();
 }
 

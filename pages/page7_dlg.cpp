@@ -40,11 +40,14 @@ void CPage7Dlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_LIST_FIREWALL_RULES, m_listRules);
 }
 
+// The table lays itself out once, when its columns or rows are all in.
 void CPage7Dlg::InitializeValues() {
+    m_listRules.SetRedraw(FALSE);
     int index = 0;
     for (const Column& column : kColumns) {
         m_listRules.InsertColumn(index++, column.heading, LVCFMT_LEFT, column.width);
     }
+    m_listRules.SetRedraw(TRUE);
 }
 
 void CPage7Dlg::OnTabPageActivate(int, int) {
@@ -73,6 +76,7 @@ void CPage7Dlg::OnTabPageActivate(int, int) {
 void CPage7Dlg::AddRules(const FirewallBlock& block) {
     m_nRuleCount[0] = block.countAt8;
     m_nRuleCount[1] = block.countAt4;
+    m_listRules.SetRedraw(FALSE);
     FirewallRow row;
     for (const FirewallRule& rule : block.rules) {
         FillFirewallRow(rule, &row);
@@ -91,6 +95,7 @@ void CPage7Dlg::AddRules(const FirewallBlock& block) {
              {&m_strFromIp, &m_strToIp, &m_strProtocol, &m_strAction, &m_strFromPort, &m_strToPort})
             m_listRules.SetItemText(index, column++, text->c_str());
     }
+    m_listRules.SetRedraw(TRUE);
 }
 
 void CPage7Dlg::OnTabPageDeactivate(int, int) {
