@@ -4,6 +4,7 @@
 #include "app/fixed_text.h"
 #include "app/message_text.h"
 #include "app/timeline.h"
+#include "afx/system_library.h"
 #include "app/unique_handle.h"
 #include "client/loaded_module.h"
 #include "store/registry_schema.h"
@@ -447,6 +448,11 @@ void COvaSettingsDlg::HandTextsToPages() {
 }
 
 void COvaSettingsDlg::CreatePages() {
+    // Two of the client's components take the system's cryptography library while the pages are
+    // made, the store module for a start-list password and the library for the certificates, and
+    // each lets it go again. Held here, it is loaded and set up once for both, and let go before
+    // the window shows, so it does not stay for the rest of the run.
+    CSystemLibrary crypt32("crypt32.dll");
     for (const PageRow& row : kPages) {
         CSkinnedPage& page = row.page(*this);
         page.m_strInstallDir = m_strInstallDir;

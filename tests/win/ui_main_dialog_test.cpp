@@ -358,7 +358,8 @@ TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     EXPECT_TRUE(driver::ProcessesNamed("hh.exe").empty());
 }
 
-// While open it is registered, and no longer once Cancel has closed it.
+// While open it is registered, and no longer once Cancel has closed it; the hold on the
+// cryptography library it took while making its pages is gone.
 TEST_F(MainDialog, WhileOpenItIsRegisteredAndEveryPageShowsTheTextsHandedToIt) {
     ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
         struct Case {
@@ -374,6 +375,8 @@ TEST_F(MainDialog, WhileOpenItIsRegisteredAndEveryPageShowsTheTextsHandedToIt) {
             EXPECT_EQ(WindowText(::GetDlgItem(c.page->m_hWnd, c.control)), InterfaceText(c.text))
                 << c.control;
         EXPECT_TRUE(EditorRegistered());
+        // what the pages' making held of the cryptography library went with it
+        EXPECT_EQ(GetModuleHandleA("crypt32.dll"), nullptr);
     }));
     EXPECT_FALSE(EditorRegistered());
 }
