@@ -31,6 +31,8 @@ public:
 
     // The current match (FindNextFile must have made one current).
     std::string GetFileName() const;
+    // The short 8.3 name the file system keeps beside a name that is not one; empty otherwise.
+    std::string GetShortName() const { return Current().cAlternateFileName; }
     // The folder searched, as a full path, then a backslash, then the name.
     std::string GetFilePath() const;
     // "." or "..".

@@ -11,6 +11,7 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -47,8 +48,37 @@ void ForEachProfileFile(const std::string& pattern, Visit visit) {
     }
 }
 
-std::string Pattern(const std::string& folder, const char* extension) {
-    return folder + "\\*" + extension;
+// A folder's file (no directory) with the short 8.3 name the file system may keep beside it.
+struct FolderFile {
+    ProfileEntry entry;
+    std::string shortName;
+};
+
+// What a search for "*" and EXTENSION finds of a file: its name ends in the extension, letter case
+// ignored; the system's search looks at the short name too, so "x.pcfx" (X~1.PCF) is a ".pcf".
+bool MatchesExtension(const FolderFile& file, const char* extension) {
+    return EndsWithIgnoringCase(file.entry.name, extension) ||
+           (!file.shortName.empty() && EndsWithIgnoringCase(file.shortName, extension));
+}
+
+// The files of FOLDER for each extension in turn, as a search per extension lists them, from one
+// reading of the folder: the file system hands every search of a folder its files in the same
+// order, and a missing or empty folder gives nothing either way.
+template <std::size_t N, typename Visit>
+void ForEachProfileFileIn(const std::string& folder, const char* const (&extensions)[N],
+                          Visit visit) {
+    std::vector<FolderFile> files;
+    CFileFind finder;
+    BOOL working = finder.FindFile((folder + "\\*").c_str());
+    while (working) {
+        working = finder.FindNextFile();
+        if (finder.IsDots() || finder.IsDirectory()) continue;
+        const std::string name = finder.GetFileName();
+        files.push_back({{name, finder.GetFilePath(), ProfileKindOf(name)}, finder.GetShortName()});
+    }
+    for (const char* extension : extensions)
+        for (const FolderFile& file : files)
+            if (MatchesExtension(file, extension)) visit(file.entry);
 }
 
 }  // namespace
@@ -92,17 +122,17 @@ bool ListAllProfiles(ProfileLists* lists) {
     bool found = false;
     for (const std::string& folder : {GetProfileFolder(), GetUserProfileFolder()}) {
         if (folder.empty()) continue;  // the user's folder when the shell cannot name it
-        for (const char* extension : kProfileExtensions)
-            found = FindProfileFiles(Pattern(folder, extension), lists) || found;
+        ForEachProfileFileIn(folder, kProfileExtensions, [&](const ProfileEntry& entry) {
+            (entry.kind == kProfileKindWireless ? lists->wireless : lists->wired).push_back(entry);
+            found = true;
+        });
     }
     return found;
 }
 
 ProfilesInfo::ProfilesInfo() {
-    const std::string folder = GetProfileFolder();
-    for (const char* extension : kCatalogueExtensions)
-        ForEachProfileFile(Pattern(folder, extension),
-                           [this](ProfileEntry entry) { m_list.push_back(std::move(entry)); });
+    ForEachProfileFileIn(GetProfileFolder(), kCatalogueExtensions,
+                         [this](const ProfileEntry& entry) { m_list.push_back(entry); });
 }
 
 ProfilesInfo* GetProfilesInfo() {

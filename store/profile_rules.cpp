@@ -7,6 +7,8 @@ namespace {
 
 constexpr std::size_t kPathBufferSize = 512;
 
+}  // namespace
+
 bool EndsWithIgnoringCase(const std::string& text, const char* suffix) {
     const std::string tail(suffix);
     if (text.size() < tail.size()) return false;
@@ -16,8 +18,6 @@ bool EndsWithIgnoringCase(const std::string& text, const char* suffix) {
                                  std::tolower(static_cast<unsigned char>(b));
                       });
 }
-
-}  // namespace
 
 const char* ProfileKindOf(const std::string& fileName) {
     const std::size_t n = fileName.size();

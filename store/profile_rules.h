@@ -21,6 +21,9 @@ struct ProfileEntry {
     std::string kind;  // kProfileKindWired or kProfileKindWireless
 };
 
+// True when TEXT ends in SUFFIX, ASCII letter case ignored.
+bool EndsWithIgnoringCase(const std::string& text, const char* suffix);
+
 // "ndis" for a name whose last four characters are ".wcf" exactly (letter case counts, so
 // A.WCF is wired), "wired" for every other.
 const char* ProfileKindOf(const std::string& fileName);

@@ -106,4 +106,24 @@ TEST(ProfileFolders, ASearchListsFilesByTheKindOfTheirExactExtensionAndTheFullSc
     EXPECT_TRUE(all.wireless.empty());
 }
 
+// The full scan reads each folder once and lists what a search per extension finds, in the same
+// order: names in any letter case or with dots inside, an extension of four letters (its short
+// name ends in the shorter one), a bare extension; neither a near miss nor a folder.
+TEST(ProfileFolders, TheFullScanListsWhatASearchPerExtensionFinds) {
+    templates::EmptyProfileFolders folders;
+    for (const char* name :
+         {"b.PCF", "a.wcf", "c.wcf.pcf", "long file name.kpf", "d.pcfx", ".hcf", "e.pc", "F.Wcf"})
+        Put(folders.common, name);
+    Put(folders.user, "g.tef");
+    CreateDirectoryA((folders.common + "\\x.pcf").c_str(), nullptr);
+    ProfileLists scanned, searched;
+    EXPECT_TRUE(ListAllProfiles(&scanned));
+    for (const std::string& folder : {folders.common, folders.user})
+        for (const char* extension : kProfileExtensions)
+            FindProfileFiles(folder + "\\*" + extension, &searched);
+    EXPECT_EQ(Names(scanned.wired), Names(searched.wired));
+    EXPECT_EQ(Names(scanned.wireless), Names(searched.wireless));
+    EXPECT_EQ(scanned.wired.size() + scanned.wireless.size(), 8u);
+}
+
 }  // namespace
