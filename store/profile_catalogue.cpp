@@ -35,7 +35,8 @@ struct ItemListFreer {
     }
 };
 
-// The files (no directories) that match PATTERN, each with its name, path and kind.
+// The files (no directories) that match PATTERN, each with its name, path and kind, and the short
+// 8.3 name the file system may keep beside its name.
 template <typename Visit>
 void ForEachProfileFile(const std::string& pattern, Visit visit) {
     CFileFind finder;
@@ -44,7 +45,7 @@ void ForEachProfileFile(const std::string& pattern, Visit visit) {
         working = finder.FindNextFile();
         if (finder.IsDots() || finder.IsDirectory()) continue;
         const std::string name = finder.GetFileName();
-        visit(ProfileEntry{name, finder.GetFilePath(), ProfileKindOf(name)});
+        visit(ProfileEntry{name, finder.GetFilePath(), ProfileKindOf(name)}, finder.GetShortName());
     }
 }
 
@@ -68,14 +69,9 @@ template <std::size_t N, typename Visit>
 void ForEachProfileFileIn(const std::string& folder, const char* const (&extensions)[N],
                           Visit visit) {
     std::vector<FolderFile> files;
-    CFileFind finder;
-    BOOL working = finder.FindFile((folder + "\\*").c_str());
-    while (working) {
-        working = finder.FindNextFile();
-        if (finder.IsDots() || finder.IsDirectory()) continue;
-        const std::string name = finder.GetFileName();
-        files.push_back({{name, finder.GetFilePath(), ProfileKindOf(name)}, finder.GetShortName()});
-    }
+    ForEachProfileFile(folder + "\\*", [&files](ProfileEntry entry, std::string shortName) {
+        files.push_back({std::move(entry), std::move(shortName)});
+    });
     for (const char* extension : extensions)
         for (const FolderFile& file : files)
             if (MatchesExtension(file, extension)) visit(file.entry);
@@ -110,7 +106,7 @@ std::string GetUserProfileFolder() {
 
 bool FindProfileFiles(const std::string& pattern, ProfileLists* lists) {
     bool appended = false;
-    ForEachProfileFile(pattern, [&](ProfileEntry entry) {
+    ForEachProfileFile(pattern, [&](ProfileEntry entry, const std::string&) {
         auto& list = entry.kind == kProfileKindWireless ? lists->wireless : lists->wired;
         list.push_back(std::move(entry));
         appended = true;

@@ -1,10 +1,10 @@
 #include "ui/ovasettings_dlg.h"
 
+#include "afx/system_library.h"
 #include "app/file_content.h"
 #include "app/fixed_text.h"
 #include "app/message_text.h"
 #include "app/timeline.h"
-#include "afx/system_library.h"
 #include "app/unique_handle.h"
 #include "client/loaded_module.h"
 #include "store/registry_schema.h"
