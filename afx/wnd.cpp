@@ -78,17 +78,19 @@ BOOL CWnd::Attach(HWND hWndNew) {
 }
 
 HWND CWnd::Detach() {
-    HWND hWnd = std::exchange(m_hWnd, nullptr);
-    if (hWnd == nullptr) return nullptr;
-    if (m_pfnSuper != nullptr) {
-        // Only when nobody has subclassed the window after us; otherwise the chain stays.
-        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) == AfxWndProc) {
-            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-        }
-        m_pfnSuper = nullptr;
+    // Only when nobody has subclassed the window after us; otherwise the chain stays.
+    if (m_hWnd != nullptr && m_pfnSuper != nullptr &&
+        reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == AfxWndProc) {
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
+    return Forget();
+}
+
+HWND CWnd::Forget() {
+    HWND hWnd = std::exchange(m_hWnd, nullptr);
+    m_pfnSuper = nullptr;
     m_bOwnsWindow = false;
-    Maps().permanent.erase(hWnd);
+    if (hWnd != nullptr) Maps().permanent.erase(hWnd);
     return hWnd;
 }
 
@@ -296,10 +298,12 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     }
 
     // The last message belongs to the framework: the window's own procedure sees it, then the
-    // object lets the window go and may end itself in PostNcDestroy.
+    // object lets the window go and may end itself in PostNcDestroy. No message follows this one,
+    // so the window keeps the procedure it has: handing the old one back would cost a call to
+    // the system for every window that ends, to no effect.
     LRESULT result = pWnd->DefWindowProc(message, wParam, lParam);
     pWnd->m_pCurrentMsg = pOuter;
-    pWnd->Detach();
+    pWnd->Forget();
     DropTemporariesOfDeadWindows();
     pWnd->PostNcDestroy();
     return result;

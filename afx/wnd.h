@@ -179,6 +179,8 @@ protected:
     WNDPROC m_pfnSuper = nullptr;
 
 private:
+    // Drops the tie between object and window without touching the window.
+    HWND Forget();
     static LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, bool reflected,
                        LRESULT* pResult);

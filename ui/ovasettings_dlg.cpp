@@ -450,9 +450,11 @@ void COvaSettingsDlg::HandTextsToPages() {
 void COvaSettingsDlg::CreatePages() {
     // Two of the client's components take the system's cryptography library while the pages are
     // made, the store module for a start-list password and the library for the certificates, and
-    // each lets it go again. Held here, it is loaded and set up once for both, and let go before
-    // the window shows, so it does not stay for the rest of the run.
+    // each lets it go again; so do they the system's basic provider, which both ask for. Held
+    // here, each is loaded and set up once for both, and let go before the window shows, so it
+    // does not stay for the rest of the run.
     CSystemLibrary crypt32("crypt32.dll");
+    CSystemLibrary provider("rsaenh.dll");
     for (const PageRow& row : kPages) {
         CSkinnedPage& page = row.page(*this);
         page.m_strInstallDir = m_strInstallDir;

@@ -375,7 +375,8 @@ TEST_F(MainDialog, WhileOpenItIsRegisteredAndEveryPageShowsTheTextsHandedToIt) {
             EXPECT_EQ(WindowText(::GetDlgItem(c.page->m_hWnd, c.control)), InterfaceText(c.text))
                 << c.control;
         EXPECT_TRUE(EditorRegistered());
-        // what the pages' making held of the cryptography library went with it
+        // what the pages' making held of the cryptography library and its provider went with it
+        EXPECT_EQ(GetModuleHandleA("rsaenh.dll"), nullptr);
         EXPECT_EQ(GetModuleHandleA("crypt32.dll"), nullptr);
     }));
     EXPECT_FALSE(EditorRegistered());
