@@ -29,7 +29,7 @@ void SetRadioCheck(HWND hWndRadio, WPARAM check) {
 }  // namespace
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
-    HWND hWndControl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+    HWND hWndControl = m_pDlgWnd->GetDlgItemHandle(nIDC);
     AFX_ASSERT(hWndControl != nullptr);
     m_hWndLastControl = hWndControl;
     m_bEditLastControl = FALSE;

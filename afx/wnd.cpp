@@ -2,6 +2,7 @@
 
 #include "afx/data_exchange.h"
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 #include <utility>
@@ -88,6 +89,7 @@ HWND CWnd::Detach() {
 
 HWND CWnd::Forget() {
     HWND hWnd = std::exchange(m_hWnd, nullptr);
+    m_controls.clear();
     m_pfnSuper = nullptr;
     m_bOwnsWindow = false;
     if (hWnd != nullptr) Maps().permanent.erase(hWnd);
@@ -107,7 +109,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
 }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
-    HWND hWndControl = ::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID));
+    HWND hWndControl = pParent->GetDlgItemHandle(static_cast<int>(nID));
     return hWndControl != nullptr && SubclassWindow(hWndControl);
 }
 
@@ -147,8 +149,25 @@ void CWnd::GetWindowText(std::string& rString) const {
     rString.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
 }
 
-void CWnd::GetDlgItemText(int nID, std::string& rString) const {
+HWND CWnd::GetDlgItemHandle(int nID) const {
+    auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                              [nID](const auto& control) { return control.first == nID; });
+    if (found != m_controls.end()) {
+        // Asking the window itself costs nothing: what the system keeps of its own process's
+        // windows is at hand.
+        HWND hWndControl = found->second;
+        if (::IsWindow(hWndControl) && ::GetParent(hWndControl) == m_hWnd &&
+            ::GetDlgCtrlID(hWndControl) == nID)
+            return hWndControl;
+        m_controls.erase(found);
+    }
     HWND hWndControl = ::GetDlgItem(m_hWnd, nID);
+    if (hWndControl != nullptr) m_controls.emplace_back(nID, hWndControl);
+    return hWndControl;
+}
+
+void CWnd::GetDlgItemText(int nID, std::string& rString) const {
+    HWND hWndControl = GetDlgItemHandle(nID);
     AFX_ASSERT(hWndControl != nullptr);
     FromHandle(hWndControl)->GetWindowText(rString);
 }
@@ -206,9 +225,8 @@ HWND CWnd::ReflectionSource(UINT message, WPARAM wParam, LPARAM lParam) const {
         }
         case WM_MEASUREITEM: {
             auto* pItem = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
-            return pItem->CtlType == ODT_MENU
-                       ? nullptr
-                       : ::GetDlgItem(m_hWnd, static_cast<int>(pItem->CtlID));
+            return pItem->CtlType == ODT_MENU ? nullptr
+                                              : GetDlgItemHandle(static_cast<int>(pItem->CtlID));
         }
         case WM_HSCROLL:
         case WM_VSCROLL:

@@ -12,6 +12,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class CDataExchange;
 
@@ -74,16 +76,21 @@ public:
         return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
     }
     BOOL SetDlgItemText(int nID, const std::string& text) {
-        return ::SetDlgItemTextA(m_hWnd, nID, text.c_str());
+        return ::SetWindowTextA(GetDlgItemHandle(nID), text.c_str());
     }
     void GetDlgItemText(int nID, std::string& rString) const;
 
     // Children and relatives.
 
     // The control's object (see FromHandle), or null when there is no control nID.
-    CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+    CWnd* GetDlgItem(int nID) const { return FromHandle(GetDlgItemHandle(nID)); }
     // The control's handle in *phWnd, null when there is none.
-    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = GetDlgItemHandle(nID); }
+    // The control's handle, null when there is none. Under Wine every lookup by id is a round
+    // trip to the window server, which lists the window's children anew; a dialog's controls
+    // stay as they were made, so each is looked up once and then taken from what was found,
+    // as long as that window is still this window's child with that id.
+    HWND GetDlgItemHandle(int nID) const;
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     // The previous parent, or null on failure.
@@ -94,10 +101,18 @@ public:
     // Buttons of a dialog.
 
     BOOL CheckDlgButton(int nIDButton, UINT nCheck) {
-        return ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+        HWND hWndButton = GetDlgItemHandle(nIDButton);
+        if (hWndButton == nullptr) return FALSE;
+        ::SendMessageA(hWndButton, BM_SETCHECK, nCheck, 0);
+        return TRUE;
     }
     // BST_CHECKED, BST_INDETERMINATE or BST_UNCHECKED (also when there is no such button).
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    UINT IsDlgButtonChecked(int nIDButton) const {
+        HWND hWndButton = GetDlgItemHandle(nIDButton);
+        return hWndButton == nullptr
+                   ? BST_UNCHECKED
+                   : static_cast<UINT>(::SendMessageA(hWndButton, BM_GETCHECK, 0, 0));
+    }
 
     // State.
 
@@ -190,6 +205,8 @@ private:
     const MSG* m_pCurrentMsg = nullptr;
     // Made by CreateEx or CDialog::Create: destroyed with the object.
     bool m_bOwnsWindow = false;
+    // The controls GetDlgItemHandle has found, by id.
+    mutable std::vector<std::pair<int, HWND>> m_controls;
 
     friend class CDialog;
 };

@@ -47,7 +47,7 @@ protected:
     // Enables or disables each control that IDS names; an id without a control is passed over.
     template <std::size_t N>
     void EnableControls(bool enable, const int (&ids)[N]) {
-        for (int id : ids) ::EnableWindow(::GetDlgItem(m_hWnd, id), enable ? TRUE : FALSE);
+        for (int id : ids) ::EnableWindow(GetDlgItemHandle(id), enable ? TRUE : FALSE);
     }
 
     // The logo for the page's resolution; a missing picture leaves the page without one.

@@ -51,4 +51,21 @@ TEST(DialogTest, ModelessDialogLivesFromCreateToDestroyWindowOrItsObjectsEnd) {
     EXPECT_FALSE(::IsWindow(hOther));
 }
 
+// A control found once is taken from what was found only while it is still that control.
+TEST(DialogTest, AControlMadeAgainUnderItsIdIsFoundAgain) {
+    CLifeDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_AFX_MODAL));
+    const HWND first = dlg.GetDlgItemHandle(IDC_EDIT_VALUE);
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(::DestroyWindow(first));
+    EXPECT_EQ(dlg.GetDlgItemHandle(IDC_EDIT_VALUE), nullptr);
+
+    const HWND again =
+        ::CreateWindowExA(0, "EDIT", "again", WS_CHILD, 0, 0, 50, 12, dlg.m_hWnd,
+                          reinterpret_cast<HMENU>(INT_PTR{IDC_EDIT_VALUE}), nullptr, nullptr);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(dlg.GetDlgItemHandle(IDC_EDIT_VALUE), again);
+    EXPECT_TRUE(dlg.DestroyWindow());
+}
+
 }  // namespace
