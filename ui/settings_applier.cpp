@@ -63,25 +63,31 @@ constexpr int kLongestWait = 20;
 constexpr size_t kRunValueSize = 260;            // the existence test reads the Run value into this
 constexpr char kProgramTitle[] = "OvaSettings";  // the title of a box without a number
 
+// Through the page's object, which has found its controls before.
+HWND Control(HWND page, int id) {
+    const CWnd* window = CWnd::FromHandle(page);
+    return window != nullptr ? window->GetDlgItemHandle(id) : nullptr;
+}
+
 // The whole text, however long: a card or profile name is written as the list shows it.
 std::string ControlText(HWND page, int id) {
     std::string text;
-    if (CWnd* control = CWnd::FromHandle(GetDlgItem(page, id))) control->GetWindowText(text);
+    if (CWnd* control = CWnd::FromHandle(Control(page, id))) control->GetWindowText(text);
     return text;
 }
 
 bool Ticked(HWND page, int id) {
-    return IsDlgButtonChecked(page, id) == BST_CHECKED;
+    return SendMessageA(Control(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 int Selection(HWND page, int id) {
-    return static_cast<int>(SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(Control(page, id), CB_GETCURSEL, 0, 0));
 }
 
 // The selected line of a list; empty when none is selected.
 std::string SelectedLine(HWND page, int id) {
     const int index = Selection(page, id);
-    return index < 0 ? std::string() : ComboLineText(GetDlgItem(page, id), index);
+    return index < 0 ? std::string() : ComboLineText(Control(page, id), index);
 }
 
 // FORMAT filled with two texts, cut to the 511 characters of a start-up command.
