@@ -153,8 +153,7 @@ HWND CWnd::GetDlgItemHandle(int nID) const {
     auto found = std::find_if(m_controls.begin(), m_controls.end(),
                               [nID](const auto& control) { return control.first == nID; });
     if (found != m_controls.end()) {
-        // Asking the window itself costs nothing: what the system keeps of its own process's
-        // windows is at hand.
+        // These read what the system keeps of the process's own windows: no round trip.
         HWND hWndControl = found->second;
         if (::IsWindow(hWndControl) && ::GetParent(hWndControl) == m_hWnd &&
             ::GetDlgCtrlID(hWndControl) == nID)
