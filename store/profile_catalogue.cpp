@@ -77,6 +77,12 @@ void ForEachProfileFileIn(const std::string& folder, const char* const (&extensi
             if (MatchesExtension(file, extension)) visit(file.entry);
 }
 
+// A wireless profile joins the wireless list, every other the wired one.
+void AppendByKind(ProfileLists* lists, ProfileEntry entry) {
+    auto& list = entry.kind == kProfileKindWireless ? lists->wireless : lists->wired;
+    list.push_back(std::move(entry));
+}
+
 }  // namespace
 
 // The item list is freed with the shell's allocator. A shell folder does not move while the
@@ -107,8 +113,7 @@ std::string GetUserProfileFolder() {
 bool FindProfileFiles(const std::string& pattern, ProfileLists* lists) {
     bool appended = false;
     ForEachProfileFile(pattern, [&](ProfileEntry entry, const std::string&) {
-        auto& list = entry.kind == kProfileKindWireless ? lists->wireless : lists->wired;
-        list.push_back(std::move(entry));
+        AppendByKind(lists, std::move(entry));
         appended = true;
     });
     return appended;
@@ -119,7 +124,7 @@ bool ListAllProfiles(ProfileLists* lists) {
     for (const std::string& folder : {GetProfileFolder(), GetUserProfileFolder()}) {
         if (folder.empty()) continue;  // the user's folder when the shell cannot name it
         ForEachProfileFileIn(folder, kProfileExtensions, [&](const ProfileEntry& entry) {
-            (entry.kind == kProfileKindWireless ? lists->wireless : lists->wired).push_back(entry);
+            AppendByKind(lists, entry);
             found = true;
         });
     }
