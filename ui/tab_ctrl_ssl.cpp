@@ -216,9 +216,10 @@ void CTabCtrlSSL::OnDestroy() {
     m_pages.clear();
     m_focus.clear();
     m_pageIDs.clear();
-    // The tabs go with their pages, so that a focus change that still reaches the control
-    // while it ends finds no selected tab rather than a tab without a page.
-    DeleteAllItems();
+    // No tab stays selected once the pages are gone, so that a focus change that still reaches
+    // the control while it ends finds no selected tab rather than a tab without a page. The tabs
+    // themselves go with the window: deleting them first would lay out the rest again per tab.
+    SetCurSel(-1);
     CTabCtrl::OnDestroy();
 }
 
