@@ -6,6 +6,17 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <type_traits>
+
+struct ModuleFreer {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+// A reference of our own on a module the library has loaded: while it lasts, the library's
+// unload leaves the module mapped, and its next load through the library finds it in place
+// instead of mapping and starting it again. Null when no reference could be taken.
+using ModuleHold = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
+
 class LoadedModule {
 public:
     enum class State { NotLoaded, NoFactory, Ready };
@@ -19,6 +30,8 @@ public:
     bool ready() const { return m_state == State::Ready; }
     // The module's object; only valid while ready().
     ModuleInterface* object() const { return m_pObject; }
+    // A hold on the loaded module; null when nothing is loaded.
+    ModuleHold Hold() const;
 
 private:
     HMODULE m_hModule = nullptr;

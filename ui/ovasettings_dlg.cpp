@@ -221,7 +221,10 @@ BOOL COvaSettingsDlg::OnInitDialog() {
     // when the window goes
     bool ready = RegisterEditor();
     TIMELINE_STEP("editor registered");
-    ready = ready && LoadSettings();
+    // The start list page loads the store again for each of its entries while the pages are
+    // made; held from the settings' reading until then, the module is mapped and started once.
+    ModuleHold store;
+    ready = ready && LoadSettings(&store);
     TIMELINE_STEP("store read");
     ready = ready && LoadInterfaceTexts(*this, m_strPageTitle, m_strPageText);
     TIMELINE_STEP("interface texts fetched");
@@ -235,6 +238,7 @@ BOOL COvaSettingsDlg::OnInitDialog() {
     ShowVersionText();
     HandTextsToPages();
     CreatePages();
+    store.reset();
     AddTabs();
     TIMELINE_STEP("tabs added");
     return TRUE;
@@ -317,7 +321,7 @@ void COvaSettingsDlg::UnregisterEditor() {
     if (failure) ShowErrorText(failure);
 }
 
-bool COvaSettingsDlg::LoadSettings() {
+bool COvaSettingsDlg::LoadSettings(ModuleHold* hold) {
     DWORD stopNumber = 0;
     {
         LoadedModule module("OvaReg.dll");
@@ -326,6 +330,7 @@ bool COvaSettingsDlg::LoadSettings() {
         } else if (module.state() == LoadedModule::State::NoFactory) {
             stopNumber = kMsgStoreNoFactory;
         } else if (ReadSettings(module.object(), &stopNumber)) {
+            *hold = module.Hold();
             return true;
         }
     }  // the store object is released and the module unloaded before the message shows

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "afx/afxwin.h"
+#include "client/loaded_module.h"
 #include "pages/page1_dlg.h"
 #include "pages/page2_dlg.h"
 #include "pages/page3_dlg.h"
@@ -106,7 +107,8 @@ protected:
 private:
     bool RegisterEditor();
     void UnregisterEditor();
-    bool LoadSettings();
+    // HOLD keeps the store module mapped after a successful reading.
+    bool LoadSettings(ModuleHold* hold);
     bool ReadSettings(ModuleInterface* store, DWORD* stopNumber);
     void ApplyLockMask(const std::string& mask);
     void ChooseIcon();

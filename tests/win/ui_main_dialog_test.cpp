@@ -358,8 +358,8 @@ TEST_F(MainDialog, HelpStartsTheViewerOnTheMainTopicOfTheInstalledHelpFile) {
     EXPECT_TRUE(driver::ProcessesNamed("hh.exe").empty());
 }
 
-// While open it is registered, and no longer once Cancel has closed it; the hold on the
-// cryptography library it took while making its pages is gone.
+// While open it is registered, and no longer once Cancel has closed it; the holds on the
+// cryptography library and the store module it took while making its pages are gone.
 TEST_F(MainDialog, WhileOpenItIsRegisteredAndEveryPageShowsTheTextsHandedToIt) {
     ASSERT_TRUE(Run([](COvaSettingsDlg& d) {
         struct Case {
@@ -378,6 +378,7 @@ TEST_F(MainDialog, WhileOpenItIsRegisteredAndEveryPageShowsTheTextsHandedToIt) {
         // what the pages' making held of the cryptography library and its provider went with it
         EXPECT_EQ(GetModuleHandleA("rsaenh.dll"), nullptr);
         EXPECT_EQ(GetModuleHandleA("crypt32.dll"), nullptr);
+        EXPECT_EQ(GetModuleHandleA("OvaReg.dll"), nullptr);
     }));
     EXPECT_FALSE(EditorRegistered());
 }
