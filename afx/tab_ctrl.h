@@ -22,7 +22,6 @@ public:
     BOOL DeleteItem(int nItem) {
         return static_cast<BOOL>(SendMessage(TCM_DELETEITEM, static_cast<WPARAM>(nItem)));
     }
-    BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(TCM_DELETEALLITEMS)); }
     int GetItemCount() const { return static_cast<int>(SendMessage(TCM_GETITEMCOUNT)); }
     // The selected tab, or -1 when none is.
     int GetCurSel() const { return static_cast<int>(SendMessage(TCM_GETCURSEL)); }
