@@ -1,29 +1,77 @@
 #include "afx/image.h"
 
 #include "afx/gdi.h"
+#include "afx/system_library.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-namespace gp = Gdiplus::DllExports;
-
 namespace {
+
+namespace flat = Gdiplus::DllExports;
+
+// GDI+ started, from its library loaded for as long as it runs: the program decodes its pictures
+// while it starts, and GDI+ and what it loads would otherwise stay mapped for the whole run.
+class GdiplusSession {
+    CSystemLibrary m_library{"gdiplus.dll"};  // first: the calls below are found in it
+    ULONG_PTR m_token = 0;
+    bool m_bStarted = false;
+
+    template <typename Function>
+    Function* Find(const char* name) const {
+        return m_library.Find<Function>(name);
+    }
+
+public:
+#define GDIPLUS_CALL(name) decltype(&flat::name) const name = Find<decltype(flat::name)>(#name)
+    GDIPLUS_CALL(GdipCreateBitmapFromFile);
+    GDIPLUS_CALL(GdipDisposeImage);
+    GDIPLUS_CALL(GdipGetImageWidth);
+    GDIPLUS_CALL(GdipGetImageHeight);
+    GDIPLUS_CALL(GdipGetImagePixelFormat);
+    GDIPLUS_CALL(GdipGetImagePaletteSize);
+    GDIPLUS_CALL(GdipGetImagePalette);
+    GDIPLUS_CALL(GdipBitmapLockBits);
+    GDIPLUS_CALL(GdipBitmapUnlockBits);
+#undef GDIPLUS_CALL
+
+    GdiplusSession() {
+        auto* startup = Find<decltype(Gdiplus::GdiplusStartup)>("GdiplusStartup");
+        const Gdiplus::GdiplusStartupInput input;
+        m_bStarted = startup != nullptr && startup(&m_token, &input, nullptr) == Gdiplus::Ok;
+    }
+    ~GdiplusSession() {
+        if (!m_bStarted) return;
+        if (auto* shutdown = Find<decltype(Gdiplus::GdiplusShutdown)>("GdiplusShutdown"))
+            shutdown(m_token);
+    }
+    GdiplusSession(const GdiplusSession&) = delete;
+    GdiplusSession& operator=(const GdiplusSession&) = delete;
+
+    // Started, with every call the images make found.
+    bool Usable() const {
+        return m_bStarted && GdipCreateBitmapFromFile && GdipDisposeImage && GdipGetImageWidth &&
+               GdipGetImageHeight && GdipGetImagePixelFormat && GdipGetImagePaletteSize &&
+               GdipGetImagePalette && GdipBitmapLockBits && GdipBitmapUnlockBits;
+    }
+};
 
 // GDI+ runs while image objects exist and one of them has needed it.
 int g_nLiveImages = 0;
-ULONG_PTR g_gdiplusToken = 0;
-bool g_bGdiplusStarted = false;
+std::optional<GdiplusSession> g_gdiplus;
 
-bool StartGdiplus() {
-    if (g_bGdiplusStarted) return true;
-    Gdiplus::GdiplusStartupInput input;
-    g_bGdiplusStarted = Gdiplus::GdiplusStartup(&g_gdiplusToken, &input, nullptr) == Gdiplus::Ok;
-    return g_bGdiplusStarted;
+// The running GDI+, started if it is not; null when it cannot be.
+const GdiplusSession* StartGdiplus() {
+    if (!g_gdiplus) g_gdiplus.emplace();
+    if (g_gdiplus->Usable()) return &*g_gdiplus;
+    g_gdiplus.reset();
+    return nullptr;
 }
 
 std::wstring WidePath(LPCSTR path) {
@@ -37,7 +85,8 @@ std::wstring WidePath(LPCSTR path) {
 
 // A GDI+ picture, disposed of when its owner goes.
 struct PictureDisposer {
-    void operator()(Gdiplus::GpBitmap* pBitmap) const { gp::GdipDisposeImage(pBitmap); }
+    const GdiplusSession* gdiplus;
+    void operator()(Gdiplus::GpBitmap* pBitmap) const { gdiplus->GdipDisposeImage(pBitmap); }
 };
 using OwnedPicture = std::unique_ptr<Gdiplus::GpBitmap, PictureDisposer>;
 
@@ -67,12 +116,13 @@ struct BitmapInfoWithPalette {
     RGBQUAD colors[256];
 };
 
-bool CopyPalette(Gdiplus::GpBitmap* pBitmap, BitmapInfoWithPalette* pInfo) {
+bool CopyPalette(const GdiplusSession& gp, Gdiplus::GpBitmap* pBitmap,
+                 BitmapInfoWithPalette* pInfo) {
     INT size = 0;
-    if (gp::GdipGetImagePaletteSize(pBitmap, &size) != Gdiplus::Ok || size <= 0) return false;
+    if (gp.GdipGetImagePaletteSize(pBitmap, &size) != Gdiplus::Ok || size <= 0) return false;
     std::vector<unsigned char> buffer(static_cast<std::size_t>(size));
     auto* pPalette = reinterpret_cast<Gdiplus::ColorPalette*>(buffer.data());
-    if (gp::GdipGetImagePalette(pBitmap, pPalette, size) != Gdiplus::Ok) return false;
+    if (gp.GdipGetImagePalette(pBitmap, pPalette, size) != Gdiplus::Ok) return false;
     const UINT count = pPalette->Count < 256 ? pPalette->Count : 256;
     for (UINT i = 0; i < count; ++i) {
         const Gdiplus::ARGB argb = pPalette->Entries[i];
@@ -91,29 +141,28 @@ CImage::CImage() {
 
 CImage::~CImage() {
     Destroy();
-    if (--g_nLiveImages == 0 && g_bGdiplusStarted) {
-        Gdiplus::GdiplusShutdown(g_gdiplusToken);
-        g_bGdiplusStarted = false;
-    }
+    if (--g_nLiveImages == 0) g_gdiplus.reset();
 }
 
 HRESULT CImage::Load(LPCSTR pszFileName) {
     Destroy();
-    if (!StartGdiplus()) return E_FAIL;
+    const GdiplusSession* const gdiplus = StartGdiplus();
+    if (gdiplus == nullptr) return E_FAIL;
+    const GdiplusSession& gp = *gdiplus;
     const std::wstring path = WidePath(pszFileName);
     Gdiplus::GpBitmap* pLoaded = nullptr;
-    if (path.empty() || gp::GdipCreateBitmapFromFile(path.c_str(), &pLoaded) != Gdiplus::Ok) {
+    if (path.empty() || gp.GdipCreateBitmapFromFile(path.c_str(), &pLoaded) != Gdiplus::Ok) {
         return E_FAIL;
     }
-    const OwnedPicture picture(pLoaded);
+    const OwnedPicture picture(pLoaded, PictureDisposer{gdiplus});
     Gdiplus::GpBitmap* const pBitmap = picture.get();
 
     UINT width = 0;
     UINT height = 0;
     Gdiplus::PixelFormat source = 0;
-    gp::GdipGetImageWidth(pBitmap, &width);
-    gp::GdipGetImageHeight(pBitmap, &height);
-    gp::GdipGetImagePixelFormat(pBitmap, &source);
+    gp.GdipGetImageWidth(pBitmap, &width);
+    gp.GdipGetImageHeight(pBitmap, &height);
+    gp.GdipGetImagePixelFormat(pBitmap, &source);
     const Layout layout = LayoutFor(source);
 
     BitmapInfoWithPalette info = {};
@@ -123,7 +172,8 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
     info.header.biPlanes = 1;
     info.header.biBitCount = static_cast<WORD>(layout.bitsPerPixel);
     info.header.biCompression = BI_RGB;
-    bool ok = width > 0 && height > 0 && (layout.bitsPerPixel > 8 || CopyPalette(pBitmap, &info));
+    bool ok =
+        width > 0 && height > 0 && (layout.bitsPerPixel > 8 || CopyPalette(gp, pBitmap, &info));
 
     void* pBits = nullptr;
     CBitmap bitmap;
@@ -136,8 +186,8 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
         // which GDI+'s own HBITMAP conversion would premultiply.
         const Gdiplus::GpRect whole(0, 0, static_cast<INT>(width), static_cast<INT>(height));
         Gdiplus::BitmapData data = {};
-        ok = gp::GdipBitmapLockBits(pBitmap, &whole, Gdiplus::ImageLockModeRead, layout.format,
-                                    &data) == Gdiplus::Ok;
+        ok = gp.GdipBitmapLockBits(pBitmap, &whole, Gdiplus::ImageLockModeRead, layout.format,
+                                   &data) == Gdiplus::Ok;
         if (ok) {
             const std::size_t pitch =
                 ((static_cast<std::size_t>(width) * layout.bitsPerPixel + 31) / 32) * 4;
@@ -149,7 +199,7 @@ HRESULT CImage::Load(LPCSTR pszFileName) {
                                 static_cast<std::ptrdiff_t>(y) * data.Stride,
                             rowBytes);
             }
-            gp::GdipBitmapUnlockBits(pBitmap, &data);
+            gp.GdipBitmapUnlockBits(pBitmap, &data);
         }
     }
     if (!ok) return E_FAIL;

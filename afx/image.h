@@ -1,5 +1,6 @@
 // CImage: a picture file decoded by GDI+ into a DIB section of the picture's size. GDI+ is
-// started by the first image that loads a file and shut down when the last image object goes.
+// started by the first image that loads a file and shut down when the last image object goes;
+// its library is loaded only while it runs.
 //
 // The bitmap keeps the picture's own values: 24 bits per pixel for a picture without alpha,
 // 32 bits with straight (not premultiplied) alpha for one with alpha, and the palette and depth

@@ -1,10 +1,10 @@
 #include "app/diagnostic_log.h"
 
+#include "afx/shell_library.h"
 #include "app/ansi_text.h"
 #include "app/log_rules.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <cstdio>
 #include <memory>
@@ -32,7 +32,10 @@ void WriteLog(std::string message) {
         logrules::TimeStamp(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
 
     char folder[MAX_PATH] = {};
-    if (!SHGetSpecialFolderPathA(nullptr, folder, CSIDL_APPDATA, FALSE)) return;
+    const CShellLibrary shell;
+    if (!shell.GetSpecialFolderPath ||
+        !shell.GetSpecialFolderPath(nullptr, folder, CSIDL_APPDATA, FALSE))
+        return;
     std::string logPath = logrules::PathInBuffer(folder, logrules::kLogSuffix);
     std::string backupPath = logrules::PathInBuffer(logPath, logrules::kBackupSuffix);
 

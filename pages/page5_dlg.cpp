@@ -1,6 +1,7 @@
 #include "pages/page5_dlg.h"
 
 #include "afx/file_find.h"
+#include "afx/shell_library.h"
 #include "app/ansi_text.h"
 #include "app/fixed_text.h"
 #include "app/message_box.h"
@@ -193,7 +194,8 @@ void CPage5Dlg::OnDoubleClick(NMHDR* pNMHDR, LRESULT*) {
 }
 
 void CPage5Dlg::OpenWithShell(const std::string& path) {
-    ShellExecuteA(m_hWnd, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const CShellLibrary shell;
+    if (shell.Execute) shell.Execute(m_hWnd, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void CPage5Dlg::OnImport() {

@@ -1,11 +1,10 @@
 #include "store/profile_catalogue.h"
 
 #include "afx/file_find.h"
+#include "afx/shell_library.h"
 #include "app/timeline.h"
 #include "app/windows_version.h"
 #include "store/com_ptr.h"
-
-#include <shlobj.h>
 
 #include <map>
 #include <memory>
@@ -20,13 +19,15 @@ constexpr char kFallbackProfileFolder[] =
     "C:\\Documents and Settings\\All Users\\Application Data\\Ovanta\\Profiles";
 
 ProfilesInfo* g_pProfilesInfo = nullptr;
+std::optional<CShellLibrary> g_startShell;  // constant-initialised: empty before any static code
 
 // An item list goes back to the shell's allocator; should the shell not hand that out, to the
 // task allocator it stands for, so that the list is never left behind.
 struct ItemListFreer {
+    const CShellLibrary* shell;
     void operator()(ITEMIDLIST* items) const {
         IMalloc* allocator = nullptr;
-        if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) {
+        if (!shell->GetMalloc || FAILED(shell->GetMalloc(&allocator)) || allocator == nullptr) {
             CoTaskMemFree(items);
             return;
         }
@@ -91,12 +92,14 @@ void AppendByKind(ProfileLists* lists, ProfileEntry entry) {
 std::optional<std::string> SpecialFolder(int csidl) {
     static std::map<int, std::string> found;
     if (auto known = found.find(csidl); known != found.end()) return known->second;
+    const CShellLibrary shell;
+    if (!shell.GetSpecialFolderLocation || !shell.GetPathFromIDList) return std::nullopt;
     LPITEMIDLIST located = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &located)) || located == nullptr)
+    if (FAILED(shell.GetSpecialFolderLocation(nullptr, csidl, &located)) || located == nullptr)
         return std::nullopt;
-    const std::unique_ptr<ITEMIDLIST, ItemListFreer> items(located);
+    const std::unique_ptr<ITEMIDLIST, ItemListFreer> items(located, ItemListFreer{&shell});
     char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(items.get(), path)) return std::nullopt;
+    if (!shell.GetPathFromIDList(items.get(), path)) return std::nullopt;
     return found.emplace(csidl, path).first->second;
 }
 
@@ -143,8 +146,13 @@ ProfilesInfo* GetProfilesInfo() {
 ProfilesInfo* MakeProcessProfilesInfo() {
     // made once and never destroyed: the catalogue outlives every page that reads it
     if (g_pProfilesInfo == nullptr) {
+        g_startShell.emplace();
         g_pProfilesInfo = new (std::nothrow) ProfilesInfo();
         TIMELINE_STEP("profile catalogue made");
     }
     return g_pProfilesInfo;
+}
+
+void EndStartShellHold() {
+    g_startShell.reset();
 }

@@ -50,5 +50,10 @@ private:
 // The process-wide catalogue, or null in a process that has made none.
 ProfilesInfo* GetProfilesInfo();
 // Makes the process-wide catalogue; the program does it once during its static initialisation,
-// right after the card list. It lives until the process ends.
+// right after the card list. It lives until the process ends. The catalogue is the shell's first
+// user while the program starts and the pages ask the shell for their folders after it, so the
+// shell loaded for it stays loaded until EndStartShellHold.
 ProfilesInfo* MakeProcessProfilesInfo();
+// Lets go of the shell the process catalogue's making loaded; the main dialog calls it once its
+// pages are made. Without a process catalogue it does nothing.
+void EndStartShellHold();

@@ -1,6 +1,7 @@
 #include "store/startup_shortcuts.h"
 
 #include "afx/file_find.h"
+#include "afx/shell_library.h"
 #include "store/com_ptr.h"
 #include "store/profile_rules.h"
 
@@ -76,6 +77,7 @@ std::string GetShortcutTarget(const std::string& linkPath) {
 }
 
 StartUpShortcut FindStartUpShortcut() {
+    const CShellLibrary shell;  // loaded once for both folders and the shortcuts the links load
     StartUpShortcut found;
     for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
         const std::string folder = StartupFolder(csidl);
@@ -92,11 +94,16 @@ StartUpShortcut FindStartUpShortcut() {
 }
 
 std::string StartupFolder(int csidl) {
+    const CShellLibrary shell;
     char folder[512] = {};  // wider than the shell ever fills
-    return SHGetSpecialFolderPathA(nullptr, folder, csidl, FALSE) ? folder : std::string();
+    return shell.GetSpecialFolderPath && shell.GetSpecialFolderPath(nullptr, folder, csidl, FALSE)
+               ? folder
+               : std::string();
 }
 
 bool DeleteProfileShortcuts(const std::string& folder) {
+    const CShellLibrary shell;
+    if (!shell.FileOperation) return false;
     for (const ProfileShortcut& shortcut : ProfileShortcutsIn(folder)) {
         // the shell's delete wants a list ended by two zeros
         std::string from = shortcut.path;
@@ -105,7 +112,7 @@ bool DeleteProfileShortcuts(const std::string& folder) {
         operation.wFunc = FO_DELETE;
         operation.pFrom = from.c_str();
         operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI;
-        if (SHFileOperationA(&operation) != 0 || operation.fAnyOperationsAborted) return false;
+        if (shell.FileOperation(&operation) != 0 || operation.fAnyOperationsAborted) return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ui/settings_applier.h"
 
 #include "afx/controls.h"
+#include "afx/shell_library.h"
 #include "app/message_box.h"
 #include "app/message_text.h"
 #include "app/windows_version.h"
@@ -376,6 +377,7 @@ bool SettingsApplier::ApplyStartUpAuth() {
         const ProfileEntry* chosen =
             ChosenStartUpProfile(kMsgNoShortcutWiredProfile, kMsgNoShortcutWirelessProfile);
         if (!chosen) return false;
+        const CShellLibrary shell;  // loaded once for the folders, the removal and the new link
         if (RemoveStartUpShortcuts()) CreateStartUpShortcut(chosen->path, chosen->name);
         return true;
     }

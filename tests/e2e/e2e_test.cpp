@@ -1,13 +1,15 @@
 // The real editor as its own process, driven from outside on a freshly reset client: the
 // single-instance guard between two real processes, a client library that cannot be opened, the
 // release of the library handle at the end, and an editing session (controls changed on several
-// pages, a card chosen from a list, OK) after which the client holds those changes and nothing
-// else, in its own dump and as Windows's own registry tool reads it. And the one way Wine hands a
-// list's line to another process differently from Windows.
+// pages, a card chosen from a list, the libraries needed only to start let go, OK) after which
+// the client holds those changes and nothing else, in its own dump and as Windows's own registry
+// tool reads it. And the one way Wine hands a list's line to another process differently from
+// Windows.
 #include "tests/win/client_state.h"
 #include "tools/driver/driver.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 namespace {
@@ -162,6 +164,15 @@ TEST_F(EditingSession, OkStoresTheChangesOfSeveralPagesAndNothingElse) {
     const HWND logon = GetParent(PageControl(dialog, 1057));
     ASSERT_TRUE(driver::Choose(logon, 1057, kCard));
     ASSERT_TRUE(driver::Choose(logon, 1059, "office.pcf"));
+    // what it loaded only to start has gone; the hash and cipher library OK needs again stays
+    const std::vector<std::string> modules = driver::LoadedModules(first.pid);
+    const auto loaded = [&modules](const char* name) {
+        return std::find(modules.begin(), modules.end(), name) != modules.end();
+    };
+    ASSERT_TRUE(loaded("ovacli.dll"));
+    for (const char* gone : {"shell32.dll", "gdiplus.dll", "crypt32.dll", "ovareg.dll"})
+        EXPECT_FALSE(loaded(gone)) << gone;
+    EXPECT_TRUE(loaded("bcrypt.dll"));
     driver::Click(dialog, IDOK);
     EXPECT_TRUE(driver::WaitForExit(first, kWindowTimeoutMs))
         << "a box: " << driver::WindowText(driver::WaitForMessageBox(first.pid, 0));

@@ -225,6 +225,18 @@ std::vector<DWORD> ProcessesNamed(const char* exeName) {
     return ids;
 }
 
+std::vector<std::string> LoadedModules(DWORD pid) {
+    std::vector<std::string> names;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (snapshot == INVALID_HANDLE_VALUE) return names;
+    MODULEENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry))
+        names.push_back(CharLowerA(entry.szModule));
+    CloseHandle(snapshot);
+    return names;
+}
+
 std::string ProcessCommandLine(DWORD pid) {
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     if (!process) return {};

@@ -48,6 +48,8 @@ namespace driver {
 
 // The processes whose executable file name is EXE_NAME (case ignored), by id.
 std::vector<DWORD> ProcessesNamed(const char* exeName);
+// The file names of the modules process PID has loaded, in lower case.
+std::vector<std::string> LoadedModules(DWORD pid);
 // The command line another process was started with, read from its own memory.
 std::string ProcessCommandLine(DWORD pid);
 // Selects tab INDEX of the tab control ID in DIALOG with the arrow keys, as a user would: the
