@@ -77,7 +77,7 @@ std::string GetShortcutTarget(const std::string& linkPath) {
 }
 
 StartUpShortcut FindStartUpShortcut() {
-    const CShellLibrary shell;  // loaded once for both folders and the shortcuts the links load
+    const CShellLibrary shell;  // once for both folders and every link the shell object reads
     StartUpShortcut found;
     for (int csidl : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
         const std::string folder = StartupFolder(csidl);
