@@ -152,7 +152,12 @@ void CPage5Dlg::AddRow(const char* path) {
     CopyCut(item->path, path, kPathSize);
     for (int i = 0; i < 5; ++i) CopyCut(item->text[i], texts[i], kQtvCertTextSize);
     // kept before the row exists, so that the row never points at a record not yet kept
-    m_certItems.push_back(std::move(item));
+    try {
+        m_certItems.push_back(std::move(item));
+    } catch (const std::bad_alloc&) {  // the list of records could not grow: no row either
+        ShowErrorText(kMsgNoRowMemory);
+        return;
+    }
     if (m_listCerts.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM, m_listCerts.GetItemCount(),
                                LPSTR_TEXTCALLBACKA, 0, 0, 0,
                                reinterpret_cast<LPARAM>(m_certItems.back().get())) < 0) {

@@ -2,6 +2,7 @@
 // (sim/README.md, "Installation").
 #include "sim/common/sim_state.h"
 #include "sim/ovacli/certificates.h"
+#include "sim/ovasim/folder_search.h"
 #include "sim/ovasim/ovasim.h"
 #include "sim/store/settings_store.h"
 #include "store/com_ptr.h"
@@ -96,22 +97,16 @@ int WriteStoreValues(const Values& values) {
 // Removes FOLDER with everything in it but the files named KEEP, as far as it can; files in use
 // stay behind.
 void RemoveTree(const std::string& folder, const char* keep = "") {
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else if (lstrcmpiA(name.c_str(), keep) != 0) {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    sim::ForEachFound(folder + "\\*", [&](const WIN32_FIND_DATAA& found) {
+        const std::string path = folder + "\\" + found.cFileName;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveTree(path);
+        } else if (lstrcmpiA(found.cFileName, keep) != 0) {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+        return true;
+    });
     RemoveDirectoryA(folder.c_str());
 }
 
@@ -139,19 +134,15 @@ bool WriteFileText(const std::string& path, const std::string& text) {
 // Copies the files of SOURCE into TARGET, folders included; false at the first failure.
 bool CopyTree(const std::string& source, const std::string& target) {
     if (!MakeFolder(target)) return false;
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((source + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return true;
     bool copied = true;
-    do {
-        std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        std::string from = source + "\\" + name, to = target + "\\" + name;
+    sim::ForEachFound(source + "\\*", [&](const WIN32_FIND_DATAA& found) {
+        const std::string from = source + "\\" + found.cFileName;
+        const std::string to = target + "\\" + found.cFileName;
         copied = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                      ? CopyTree(from, to)
                      : CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
-    } while (copied && FindNextFileA(search, &found));
-    FindClose(search);
+        return copied;
+    });
     return copied;
 }
 

@@ -1,4 +1,5 @@
 // What ovasim asks the shell and the file system: special folders, file listings, shortcuts.
+#include "sim/ovasim/folder_search.h"
 #include "sim/ovasim/ovasim.h"
 
 #include "store/com_ptr.h"
@@ -44,14 +45,11 @@ std::string UserProfileFolder() {
 std::vector<std::string> FileNames(const std::string& folder, const char* pattern) {
     std::vector<std::string> names;
     if (folder.empty()) return names;
-    WIN32_FIND_DATAA found = {};
-    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
+    sim::ForEachFound(folder + "\\" + pattern, [&names](const WIN32_FIND_DATAA& found) {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.emplace_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+        return true;
+    });
     std::sort(names.begin(), names.end());
     return names;
 }

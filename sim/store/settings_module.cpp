@@ -6,6 +6,8 @@
 #include "sim/common/status.h"
 #include "sim/store/settings_store.h"
 
+#include <new>
+
 namespace {
 
 class SettingsStore final : public ModuleInterface {
@@ -150,7 +152,8 @@ private:
 
 }  // namespace
 
-// The caller owns the object until it calls Release(1).
+// The caller owns the object until it calls Release(1); none when it cannot be made, which the
+// caller takes for a module without its factory.
 extern "C" ModuleInterface* CreateSettingsStore() {
-    return new SettingsStore();
+    return new (std::nothrow) SettingsStore();
 }
