@@ -23,13 +23,9 @@ class GdiplusSession {
     ULONG_PTR m_token = 0;
     bool m_bStarted = false;
 
-    template <typename Function>
-    Function* Find(const char* name) const {
-        return m_library.Find<Function>(name);
-    }
-
 public:
-#define GDIPLUS_CALL(name) decltype(&flat::name) const name = Find<decltype(flat::name)>(#name)
+#define GDIPLUS_CALL(name) \
+    decltype(&flat::name) const name = m_library.Find<decltype(flat::name)>(#name)
     GDIPLUS_CALL(GdipCreateBitmapFromFile);
     GDIPLUS_CALL(GdipDisposeImage);
     GDIPLUS_CALL(GdipGetImageWidth);
@@ -42,13 +38,13 @@ public:
 #undef GDIPLUS_CALL
 
     GdiplusSession() {
-        auto* startup = Find<decltype(Gdiplus::GdiplusStartup)>("GdiplusStartup");
+        auto* startup = m_library.Find<decltype(Gdiplus::GdiplusStartup)>("GdiplusStartup");
         const Gdiplus::GdiplusStartupInput input;
         m_bStarted = startup != nullptr && startup(&m_token, &input, nullptr) == Gdiplus::Ok;
     }
     ~GdiplusSession() {
         if (!m_bStarted) return;
-        if (auto* shutdown = Find<decltype(Gdiplus::GdiplusShutdown)>("GdiplusShutdown"))
+        if (auto* shutdown = m_library.Find<decltype(Gdiplus::GdiplusShutdown)>("GdiplusShutdown"))
             shutdown(m_token);
     }
     GdiplusSession(const GdiplusSession&) = delete;
@@ -146,15 +142,15 @@ CImage::~CImage() {
 
 HRESULT CImage::Load(LPCSTR pszFileName) {
     Destroy();
-    const GdiplusSession* const gdiplus = StartGdiplus();
-    if (gdiplus == nullptr) return E_FAIL;
-    const GdiplusSession& gp = *gdiplus;
+    const GdiplusSession* const started = StartGdiplus();
+    if (started == nullptr) return E_FAIL;
+    const GdiplusSession& gp = *started;
     const std::wstring path = WidePath(pszFileName);
     Gdiplus::GpBitmap* pLoaded = nullptr;
     if (path.empty() || gp.GdipCreateBitmapFromFile(path.c_str(), &pLoaded) != Gdiplus::Ok) {
         return E_FAIL;
     }
-    const OwnedPicture picture(pLoaded, PictureDisposer{gdiplus});
+    const OwnedPicture picture(pLoaded, PictureDisposer{started});
     Gdiplus::GpBitmap* const pBitmap = picture.get();
 
     UINT width = 0;
